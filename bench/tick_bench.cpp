@@ -1,0 +1,61 @@
+#include <benchmark/benchmark.h>
+
+#include "game/game.h"
+#include "game/time_mixed_random.h"
+#include "tests/fakes/fake_ports.h"
+
+namespace {
+
+// Ports that do as little as possible, so the figure is the game logic's own.
+class QuietPlayfield : public Playfield {
+ public:
+  void takeFocus() override {}
+  void repaint() override {}
+  void line(float, float, float, float, std::optional<Rgb>) override {}
+  void paint(Picture, int16_t, int16_t) override {}
+};
+
+class QuietControls : public FakeControls {
+ public:
+  void setCaption(LabelId, const std::string&) override {}
+  void showMessage(const std::string&) override {}
+};
+
+class NoKeys : public KeyState {
+ public:
+  bool pressed(VirtualKey) override { return false; }
+};
+
+struct Bench {
+  NoKeys keys;
+  QuietPlayfield playfield;
+  QuietControls controls;
+  FakeStore store;
+  TimeMixedRandom random;
+  Game game{GamePorts{keys, playfield, controls, store, random}};
+  Bench() { game.Form_Load(); }
+};
+
+void OrdinaryTick(benchmark::State& state) {
+  Bench b;
+  GameState& s = b.game.state();
+  for (auto _ : state) {
+    s.playerY = 0;  // never reaches the ledge
+    b.game.Timer1_Timer();
+  }
+}
+BENCHMARK(OrdinaryTick);
+
+void LandingTick(benchmark::State& state) {
+  Bench b;
+  GameState& s = b.game.state();
+  for (auto _ : state) {
+    s.playerY = s.ledgeY;
+    b.game.Timer1_Timer();
+  }
+}
+BENCHMARK(LandingTick);
+
+}  // namespace
+
+BENCHMARK_MAIN();

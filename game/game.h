@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+
+#include "game/game_state.h"
+#include "game/key_state.h"
+#include "game/main_window_controls.h"
+#include "game/playfield.h"
+#include "game/random_source.h"
+#include "settings/settings_store.h"
+
+struct GamePorts {
+  KeyState& keys;
+  Playfield& playfield;
+  MainWindowControls& controls;
+  SettingsStore& store;
+  RandomSource& random;
+};
+
+// The game of the main window: its state, the full reset of a new game, the random layout of
+// each level and the game tick. Everything outside the rules is reached through the ports.
+class Game {
+ public:
+  explicit Game(const GamePorts& ports) : ports_(ports) {}
+
+  // The full reset that begins a new game.
+  void FiggleFunction();
+  // Chooses the player's start and the ledge with its gap, and draws the ledge.
+  void LineDraw();
+  // Lays out the next level; on a new game (keepProgress 0) runs the full reset first.
+  void Form_Load();
+  // One game tick; a tick that comes while another is still running is dropped.
+  void Timer1_Timer();
+
+  // The three values the options window shares with the game.
+  int16_t progression() const { return state_.progression; }
+  void setProgression(int16_t value) { state_.progression = value; }
+  int16_t jumpSpeed() const { return state_.jumpSpeed; }
+  void setJumpSpeed(int16_t value) { state_.jumpSpeed = value; }
+  int16_t noCrates() const { return state_.noCrates; }
+  void setNoCrates(int16_t value) { state_.noCrates = value; }
+
+  const GameState& state() const { return state_; }
+  // Direct access for tests and tools that need to stage rare situations.
+  GameState& state() { return state_; }
+
+ private:
+  // Polls the seven keys of the tick; false when Escape ended the program.
+  bool pollKeys();
+  void flipPose();
+  void moveCloud();
+  void handleCrate();
+  void endLevel();
+  void drawLedge(int16_t y, std::optional<Rgb> colour);
+
+  GamePorts ports_;
+  GameState state_;
+  bool tickRunning_ = false;
+};

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "game/key_state.h"
+#include "game/main_window_controls.h"
+#include "game/playfield.h"
+#include "game/random_source.h"
+#include "play/wave_player.h"
+#include "settings/settings_store.h"
+
+// Keys held for the next tick; each query is recorded in order.
+class FakeKeys : public KeyState {
+ public:
+  std::set<VirtualKey> held;
+  std::vector<VirtualKey> queries;
+  bool pressed(VirtualKey key) override {
+    queries.push_back(key);
+    return held.count(key) != 0;
+  }
+};
+
+// Records every drawing as a line of text, in order.
+class FakePlayfield : public Playfield {
+ public:
+  std::vector<std::string> log;
+  void takeFocus() override { log.push_back("focus"); }
+  void repaint() override { log.push_back("repaint"); }
+  void line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) override {
+    std::string c = colour ? std::to_string(colour->red) + "," + std::to_string(colour->green) +
+                                 "," + std::to_string(colour->blue)
+                           : "fore";
+    log.push_back("line " + num(x1) + " " + num(y1) + " " + num(x2) + " " + num(y2) + " " + c);
+  }
+  void paint(Picture picture, int16_t x, int16_t y) override {
+    static const char* names[] = {"imgU", "imgD", "imgCloud", "imgCrate"};
+    log.push_back(std::string("paint ") + names[static_cast<int>(picture)] + " " +
+                  std::to_string(x) + " " + std::to_string(y));
+  }
+  static std::string num(float v) { return std::to_string(static_cast<int>(v)); }
+};
+
+class FakeControls : public MainWindowControls {
+ public:
+  std::map<LabelId, std::string> captions;
+  std::map<LabelId, Rgb> backColours;
+  std::map<LabelId, bool> visible{{LabelId::Label1, true}};
+  std::map<TimerId, bool> timers{
+      {TimerId::Timer1, false}, {TimerId::tmrListen, true}, {TimerId::tmrMusic, false}};
+  std::vector<std::string> messages;
+  std::vector<std::string> events;
+  int geometryRestores = 0;
+  bool ended = false;
+  // Run while a message box is "open", to see what happens inside it.
+  std::function<void()> duringMessage;
+
+  void setCaption(LabelId label, const std::string& caption) override {
+    captions[label] = caption;
+  }
+  void setBackColor(LabelId label, Rgb colour) override { backColours[label] = colour; }
+  void setLabelVisible(LabelId label, bool on) override { visible[label] = on; }
+  void setTimer(TimerId timer, bool on) override {
+    timers[timer] = on;
+    events.push_back(std::string(timerName(timer)) + (on ? " on" : " off"));
+  }
+  bool timerOn(TimerId timer) const override { return timers.at(timer); }
+  void restoreGeometry() override { ++geometryRestores; }
+  void showMessage(const std::string& text) override {
+    messages.push_back(text);
+    events.push_back("message");
+    if (duringMessage) duringMessage();
+  }
+  void showOptions() override { events.push_back("options"); }
+  void showAbout() override { events.push_back("about"); }
+  void endProgram() override {
+    ended = true;
+    events.push_back("end");
+  }
+  static const char* timerName(TimerId t) {
+    return t == TimerId::Timer1 ? "Timer1" : t == TimerId::tmrListen ? "tmrListen" : "tmrMusic";
+  }
+};
+
+class FakeStore : public SettingsStore {
+ public:
+  std::map<std::string, std::string> values;
+  std::vector<std::string> log;
+  std::string get(const std::string& key) override {
+    log.push_back("get " + key);
+    auto it = values.find(key);
+    return it == values.end() ? std::string() : it->second;
+  }
+  void save(const std::string& key, const std::string& text) override {
+    log.push_back("save " + key + " " + text);
+    values[key] = text;
+  }
+};
+
+// Hands out the scripted values in order; running dry is a fault of the test.
+class ScriptedRandom : public RandomSource {
+ public:
+  std::deque<float> values;
+  float next() override {
+    if (values.empty()) throw std::logic_error("scripted random values ran out");
+    float u = values.front();
+    values.pop_front();
+    return u;
+  }
+};
+
+class FakeWavePlayer : public WavePlayer {
+ public:
+  std::vector<std::string> played;
+  void play(const std::string& fileName) override { played.push_back(fileName); }
+};

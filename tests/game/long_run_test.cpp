@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "game/game.h"
+#include "game/time_mixed_random.h"
+#include "tests/fakes/fake_ports.h"
+
+namespace {
+
+// Random keys held at random, for a million ticks over many games, with the real generator.
+class RandomKeys : public KeyState {
+ public:
+  explicit RandomKeys(uint32_t seed) : engine_(seed) {}
+  bool pressed(VirtualKey key) override {
+    if (key == VirtualKey::Escape) return false;
+    // Backspace and F1 are rare so that play goes on; Down often so that levels end.
+    const int percent = key == VirtualKey::Backspace || key == VirtualKey::F1 ? 1
+                        : key == VirtualKey::Down                            ? 40
+                                                                             : 25;
+    return std::uniform_int_distribution<int>(0, 99)(engine_) < percent;
+  }
+
+ private:
+  std::mt19937 engine_;
+};
+
+class CountingControls : public FakeControls {
+ public:
+  int levelsEnded = 0;
+  void showMessage(const std::string&) override { ++levelsEnded; }
+};
+
+TEST(LongRun, AMillionTicksKeepEveryInvariant) {
+  RandomKeys keys(12345);
+  FakePlayfield playfield;
+  CountingControls controls;
+  FakeStore store;
+  TimeMixedRandom random;
+  Game game(GamePorts{keys, playfield, controls, store, random});
+  game.Form_Load();
+  const GameState& s = game.state();
+  int lastLevelsEnded = 0;
+  int failures = 0;
+  for (int t = 0; t < 1'000'000 && failures < 10; ++t) {
+    if (t % 1000 == 0) playfield.log.clear();
+    // Now and then the options change as the options window would change them.
+    if (t % 50'000 == 25'000) {
+      game.setProgression(static_cast<int16_t>(1 + t / 50'000 % 10));
+      game.setNoCrates(t % 100'000 == 25'000 ? kTrue : kFalse);
+    }
+    game.Timer1_Timer();
+    bool ok = s.playerX >= -1 && s.playerX <= 966 && s.frameTicks >= 0 && s.frameTicks <= 24 &&
+              s.score >= 0 && s.jumps >= 0 && s.level >= 1 && s.dropSpeed >= 1;
+    if (controls.levelsEnded != lastLevelsEnded) {
+      // A level just ended: the setup has laid out a fresh level above the ledge.
+      ok = ok && s.keepProgress == 0 && s.playerY + 50 <= s.ledgeY && s.ledgeY >= 400 &&
+           s.ledgeY <= 900 && s.gapRight - s.gapLeft >= 75 && s.gapRight - s.gapLeft <= 175;
+      ok = ok && (s.crateShown != kTrue || (s.crateY <= s.ledgeY - 2 && s.crateX <= 966));
+      lastLevelsEnded = controls.levelsEnded;
+    }
+    if (!ok) {
+      ++failures;
+      ADD_FAILURE() << "tick " << t << ": playerX " << s.playerX << " frameTicks " << s.frameTicks
+                    << " score " << s.score << " jumps " << s.jumps << " keepProgress "
+                    << s.keepProgress;
+    }
+  }
+  EXPECT_GT(controls.levelsEnded, 1000);
+}
+
+TEST(TimeMixedRandom, ValuesDrawnAtTheSameClockReadingStillDifferAndStayBelowOne) {
+  TimeMixedRandom random([] { return uint64_t{42}; });
+  float previous = random.next();
+  for (int i = 0; i < 100'000; ++i) {
+    float u = random.next();
+    ASSERT_GE(u, 0.0f);
+    ASSERT_LT(u, 1.0f);
+    ASSERT_NE(u, previous);
+    previous = u;
+  }
+}
+
+}  // namespace

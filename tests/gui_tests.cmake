@@ -1,0 +1,4 @@
+add_executable(zundabar_settings_tests settings/qsettings_store_test.cpp)
+target_include_directories(zundabar_settings_tests PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(zundabar_settings_tests PRIVATE zundabar_settings_qt GTest::gtest)
+gtest_discover_tests(zundabar_settings_tests PROPERTIES LABELS core DISCOVERY_TIMEOUT 60)

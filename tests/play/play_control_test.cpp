@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "play/play_control.h"
+#include "tests/fakes/fake_ports.h"
+
+namespace {
+
+// The listener in the Waiting state: Timer1 off, tmrListen on, the prompt shown.
+class Listener : public ::testing::Test {
+ protected:
+  FakeKeys keys;
+  FakeControls controls;
+  FakeStore store;
+  FakeWavePlayer player;
+  Music music{store, player};
+  PlayControl control{keys, controls, store, music};
+
+  void listen(std::initializer_list<VirtualKey> held) {
+    keys.held = held;
+    keys.queries.clear();
+    controls.events.clear();
+    control.tmrListen_Timer();
+  }
+};
+
+TEST_F(Listener, SpaceStartsPlayAndMusicAndStoresTrueOnAnEmptyStore) {
+  listen({VirtualKey::Space});
+  EXPECT_FALSE(controls.visible[LabelId::Label1]);
+  EXPECT_EQ(controls.events,
+            (std::vector<std::string>{"Timer1 on", "tmrMusic on", "tmrListen off"}));
+  EXPECT_EQ(player.played.size(), 1u);
+  EXPECT_EQ(store.values["Music"], "True");
+}
+
+TEST_F(Listener, SpaceWithMusicOffPlaysNothingAndLeavesTheReplayOff) {
+  store.values["Music"] = "False";
+  listen({VirtualKey::Space});
+  EXPECT_TRUE(player.played.empty());
+  EXPECT_FALSE(controls.timers[TimerId::tmrMusic]);
+  EXPECT_TRUE(controls.timers[TimerId::Timer1]);
+  EXPECT_EQ(store.values["Music"], "False");
+}
+
+TEST_F(Listener, OnlyTheFirstPressedKeyActsAndLaterKeysAreNotQueried) {
+  listen({VirtualKey::F1, VirtualKey::Space, VirtualKey::Backspace});
+  EXPECT_EQ(keys.queries, (std::vector<VirtualKey>{VirtualKey::F1}));
+  EXPECT_EQ(controls.events,
+            (std::vector<std::string>{"Timer1 off", "options", "tmrListen off"}));
+  EXPECT_TRUE(controls.visible[LabelId::Label1]);
+
+  controls.timers[TimerId::tmrListen] = true;
+  listen({VirtualKey::Space, VirtualKey::Backspace});
+  EXPECT_EQ(keys.queries, (std::vector<VirtualKey>{VirtualKey::F1, VirtualKey::Space}));
+  EXPECT_TRUE(controls.timers[TimerId::Timer1]);
+}
+
+TEST_F(Listener, BackspaceAtThePromptStartsPlayWithThePromptShownAndNoMusic) {
+  listen({VirtualKey::Backspace});
+  EXPECT_TRUE(controls.timers[TimerId::Timer1]);
+  EXPECT_FALSE(controls.timers[TimerId::tmrListen]);
+  EXPECT_TRUE(controls.visible[LabelId::Label1]);
+  EXPECT_TRUE(player.played.empty());
+}
+
+TEST_F(Listener, BackspaceTogglesTheTickWhenBothTimersRun) {
+  // After the About window's Close from Waiting both timers run.
+  controls.timers[TimerId::Timer1] = true;
+  listen({VirtualKey::Backspace});
+  EXPECT_FALSE(controls.timers[TimerId::Timer1]);
+}
+
+TEST_F(Listener, NoKeyAndEscapeDoNothing) {
+  listen({});
+  listen({VirtualKey::Escape});
+  EXPECT_TRUE(controls.events.empty());
+  EXPECT_FALSE(controls.ended);
+}
+
+TEST_F(Listener, ASpaceResumeRestartsTheMusic) {
+  listen({VirtualKey::Space});
+  controls.timers[TimerId::tmrListen] = true;
+  listen({VirtualKey::Space});
+  EXPECT_EQ(player.played.size(), 2u);
+}
+
+TEST_F(Listener, TheCreditBannerStopsTheTickAndLeavesTheListenerAsItWas) {
+  control.Image1_Click();
+  EXPECT_EQ(controls.events, (std::vector<std::string>{"Timer1 off", "about"}));
+  EXPECT_TRUE(controls.timers[TimerId::tmrListen]);
+}
+
+TEST_F(Listener, ClosingTheMainWindowEndsTheProgram) {
+  control.Form_QueryUnload();
+  EXPECT_TRUE(controls.ended);
+}
+
+}  // namespace
