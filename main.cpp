@@ -1,0 +1,23 @@
+#include <QApplication>
+
+#include "game/time_mixed_random.h"
+#include "settings/qsettings_store.h"
+#include "ui/game_font.h"
+#include "ui/main_window/form1.h"
+#include "ui/main_window/key_state_filter.h"
+#include "ui/main_window/qt_wave_player.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Zundabar");
+  QApplication::setDesktopFileName("org.example.Zundabar");
+  useGameFont();
+
+  KeyStateFilter keys;
+  QSettingsStore store;
+  QtWavePlayer player;
+  TimeMixedRandom random;
+  Form1 form(keys, store, player, random);
+  form.show();
+  return QApplication::exec();
+}

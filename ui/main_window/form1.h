@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <map>
+
+#include "game/game.h"
+#include "play/music.h"
+#include "play/play_control.h"
+#include "ui/main_window/playfield_widget.h"
+
+// The main window: the playfield, the labels, the credit banner and the three timers that drive
+// the game. It owns the game and gives it the platform's services.
+class Form1 final : public QWidget, public MainWindowControls {
+  Q_OBJECT
+
+ public:
+  static constexpr QRect kClientGeometryPx{24, 40, 492, 498};
+  static constexpr QRect kPlayfieldGeometryPx{7, 7, 476, 450};
+
+  // Creates every control and then lays out the first game, before the window is shown.
+  Form1(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSource& random);
+  ~Form1() override;
+
+  Game& game() { return game_; }
+  Music& music() { return music_; }
+  PlayControl& playControl() { return playControl_; }
+  SettingsStore& store() { return store_; }
+  PlayfieldWidget* playfield() const { return playfield_; }
+  QLabel* label(LabelId label) const { return labels_.at(label); }
+  QLabel* creditBanner() const { return image1_; }
+  QTimer& timer(TimerId timer) { return *timers_.at(timer); }
+  bool ended() const { return ended_; }
+
+  void setCaption(LabelId label, const std::string& caption) override;
+  void setBackColor(LabelId label, Rgb colour) override;
+  void setLabelVisible(LabelId label, bool visible) override;
+  void setTimer(TimerId timer, bool on) override;
+  bool timerOn(TimerId timer) const override;
+  void restoreGeometry() override;
+  void showMessage(const std::string& text) override;
+  void showOptions() override;
+  void showAbout() override;
+  void endProgram() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QLabel* addLabel(LabelId id, const char* name, QWidget* parent, QRect geometry,
+                   const QString& caption, bool large);
+  void fitWidth(LabelId id);
+
+  SettingsStore& store_;
+  PlayfieldWidget* playfield_;
+  std::map<LabelId, QLabel*> labels_;
+  std::map<LabelId, int> designWidths_;
+  QLabel* image1_;
+  std::map<TimerId, QTimer*> timers_;
+  Game game_;
+  Music music_;
+  PlayControl playControl_;
+  bool ended_ = false;
+};

@@ -1,0 +1,124 @@
+#include "ui/main_window/playfield_widget.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "ui/main_window/twips.h"
+
+namespace {
+
+struct Holder {
+  const char* name;
+  const char* path;
+  QRect twips;
+};
+
+// The hidden picture holders, in the order of Picture; their places are never seen.
+const Holder kHolders[] = {
+    {"imgU", ":/assets/player_up.png", twipsRect(3360, 2205, 480, 480)},
+    {"imgD", ":/assets/player_down.png", twipsRect(3255, 2940, 480, 480)},
+    {"imgCloud", ":/assets/cloud.gif", twipsRect(630, 420, 1755, 810)},
+    {"imgCrate", ":/assets/crate.gif", twipsRect(5145, 630, 240, 240)},
+};
+
+}  // namespace
+
+// Draws the landscape unscaled at the inner top-left corner; what does not fit is clipped.
+class PlayfieldWidget::Inner final : public QWidget {
+ public:
+  explicit Inner(QWidget* parent) : QWidget(parent), landscape_(":/assets/landscape.gif") {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.drawPixmap(0, 0, landscape_);
+  }
+
+ private:
+  QPixmap landscape_;
+};
+
+// Shows the drawing above the labels; clicks pass through to what lies below.
+class PlayfieldWidget::DrawingLayer final : public QWidget {
+ public:
+  DrawingLayer(QWidget* parent, const QImage& drawing) : QWidget(parent), drawing_(drawing) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.drawImage(0, 0, drawing_);
+  }
+
+ private:
+  const QImage& drawing_;
+};
+
+PlayfieldWidget::PlayfieldWidget(QWidget* parent) : QFrame(parent) {
+  setObjectName("Picture1");
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(kBorderPx);
+  setFocusPolicy(Qt::StrongFocus);
+  inner_ = new Inner(this);
+  inner_->setObjectName("Picture1Inner");
+  inner_->setGeometry(QRect(QPoint(kBorderPx, kBorderPx), kInnerSizePx));
+  layer_ = new DrawingLayer(inner_, drawing_);
+  layer_->setGeometry(QRect(QPoint(0, 0), kInnerSizePx));
+  for (size_t i = 0; i < holders_.size(); ++i) {
+    holders_[i] = new QLabel(inner_);
+    holders_[i]->setObjectName(kHolders[i].name);
+    holders_[i]->setPixmap(QPixmap(kHolders[i].path));
+    holders_[i]->setGeometry(kHolders[i].twips);
+    holders_[i]->hide();
+  }
+  prepareDrawing();
+}
+
+QPixmap PlayfieldWidget::picture(Picture picture) const {
+  return holders_[static_cast<size_t>(picture)]->pixmap();
+}
+
+void PlayfieldWidget::raiseDrawingLayer() { layer_->raise(); }
+
+QPoint PlayfieldWidget::toPixels(double x, double y) {
+  return QPoint(static_cast<int>(std::lround(x * kPixelsPerUnitX)),
+                static_cast<int>(std::lround(y * kPixelsPerUnitY)));
+}
+
+void PlayfieldWidget::prepareDrawing() {
+  // At the screen's own resolution, so that lines and pictures land on whole device pixels.
+  const qreal ratio = devicePixelRatioF();
+  if (drawing_.isNull() || drawing_.devicePixelRatio() != ratio) {
+    drawing_ = QImage(kInnerSizePx * ratio, QImage::Format_ARGB32_Premultiplied);
+    drawing_.setDevicePixelRatio(ratio);
+  }
+  drawing_.fill(Qt::transparent);
+}
+
+void PlayfieldWidget::takeFocus() { setFocus(Qt::OtherFocusReason); }
+
+void PlayfieldWidget::repaint() {
+  prepareDrawing();
+  layer_->update();
+}
+
+void PlayfieldWidget::line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) {
+  const QColor pen = colour ? QColor(colour->red, colour->green, colour->blue)
+                            : palette().color(QPalette::ButtonText);
+  QPainter painter(&drawing_);
+  painter.setPen(QPen(pen, 1));
+  painter.drawLine(toPixels(x1, y1), toPixels(x2, y2));
+  layer_->update();
+}
+
+void PlayfieldWidget::paint(Picture picture, int16_t x, int16_t y) {
+  // At the picture's own size; transparent pixels of the player leave the landscape showing.
+  QPainter painter(&drawing_);
+  painter.drawPixmap(toPixels(x, y), this->picture(picture));
+  layer_->update();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <array>
+
+#include "game/playfield.h"
+
+// The playfield Picture1: a sunken panel whose inner area shows the landscape, the labels that
+// sit on it, and above them a drawing layer holding what was painted since the last repaint.
+// Positions arrive in playfield units, 1000 x 1000 over the 472 x 446 pixel inner area.
+class PlayfieldWidget final : public QFrame, public Playfield {
+  Q_OBJECT
+
+ public:
+  static constexpr int kBorderPx = 2;
+  static constexpr QSize kInnerSizePx{472, 446};
+  static constexpr double kPixelsPerUnitX = 0.472;
+  static constexpr double kPixelsPerUnitY = 0.446;
+
+  explicit PlayfieldWidget(QWidget* parent);
+
+  // The inner area: the parent of the labels that lie on the playfield.
+  QWidget* inner() const { return inner_; }
+  // What the drawing layer holds, for tests.
+  const QImage& drawing() const { return drawing_; }
+  QPixmap picture(Picture picture) const;
+  // Ensures the drawing layer is on top of labels added to the inner area.
+  void raiseDrawingLayer();
+
+  static QPoint toPixels(double x, double y);
+
+  void takeFocus() override;
+  void repaint() override;
+  void line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) override;
+  void paint(Picture picture, int16_t x, int16_t y) override;
+
+ private:
+  class Inner;
+  class DrawingLayer;
+  void prepareDrawing();
+
+  QWidget* inner_;
+  DrawingLayer* layer_;
+  QImage drawing_;
+  std::array<QLabel*, 4> holders_{};
+};

@@ -1,0 +1,43 @@
+#include "ui/main_window/qt_wave_player.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QUrl>
+#include <cstdio>
+
+QtWavePlayer::QtWavePlayer(QObject* parent) : QObject(parent) {}
+
+QtWavePlayer::~QtWavePlayer() = default;
+
+bool QtWavePlayer::isPlaying() const { return effect_ && effect_->isPlaying(); }
+
+void QtWavePlayer::refuse(const QString& path, const QString& why) {
+  if (reportedPath_ == path + why) return;
+  reportedPath_ = path + why;
+  std::fprintf(stderr, "zundabar: cannot play the music file %s: %s\n", qPrintable(path),
+               qPrintable(why));
+  std::fflush(stderr);
+}
+
+void QtWavePlayer::play(const std::string& fileName) {
+  const QString path = QDir::current().absoluteFilePath(QString::fromStdString(fileName));
+  const QFileInfo info(path);
+  // Each request replaces the sound before it, even one that ends up playing nothing.
+  if (effect_) effect_->stop();
+  if (!info.exists()) return;
+  if (!info.isFile()) return refuse(path, "it is not a file");
+  if (info.size() > kMaxMusicBytes) return refuse(path, "it is larger than 64 MiB");
+
+  if (!effect_) {
+    effect_ = new QSoundEffect(this);
+    connect(effect_, &QSoundEffect::statusChanged, this, [this] {
+      if (effect_->status() == QSoundEffect::Error) {
+        refuse(effect_->source().toLocalFile(), "it is not a playable wave file");
+      }
+    });
+  }
+  const QUrl url = QUrl::fromLocalFile(path);
+  if (effect_->source() != url) effect_->setSource(url);
+  effect_->play();
+}

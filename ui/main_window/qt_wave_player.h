@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "play/wave_player.h"
+
+class QSoundEffect;
+
+// Plays wave files with QSoundEffect. The audio stack is loaded at the first request, not at
+// start-up. A missing file plays nothing; a file that cannot be played is told on stderr once.
+class QtWavePlayer final : public QObject, public WavePlayer {
+  Q_OBJECT
+
+ public:
+  // Far above any music this game needs; a larger file is refused rather than loaded.
+  static constexpr qint64 kMaxMusicBytes = 64 * 1024 * 1024;
+
+  explicit QtWavePlayer(QObject* parent = nullptr);
+  ~QtWavePlayer() override;
+  void play(const std::string& fileName) override;
+  // Whether a sound is playing now, for tests.
+  bool isPlaying() const;
+
+ private:
+  void refuse(const QString& path, const QString& why);
+
+  QSoundEffect* effect_ = nullptr;
+  QString reportedPath_;
+};
