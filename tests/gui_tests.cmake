@@ -2,3 +2,32 @@ add_executable(zundabar_settings_tests settings/qsettings_store_test.cpp)
 target_include_directories(zundabar_settings_tests PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(zundabar_settings_tests PRIVATE zundabar_settings_qt GTest::gtest)
 gtest_discover_tests(zundabar_settings_tests PROPERTIES LABELS core DISCOVERY_TIMEOUT 60)
+
+add_executable(zundabar_gui_tests
+  ui/gui_test_main.cpp
+  ui/main_window/form1_layout_test.cpp
+  ui/main_window/key_state_filter_test.cpp
+  ui/main_window/message_box_test.cpp
+  ui/main_window/play_control_window_test.cpp
+  ui/main_window/playfield_render_test.cpp
+)
+target_include_directories(zundabar_gui_tests PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(zundabar_gui_tests PRIVATE zundabar_ui Qt6::Test GTest::gtest)
+gtest_discover_tests(zundabar_gui_tests PROPERTIES LABELS gui
+  ENVIRONMENT QT_QPA_PLATFORM=offscreen DISCOVERY_TIMEOUT 60
+  DISCOVERY_EXTRA_ARGS "" )
+
+add_executable(zundabar_play_wav audio/play_wav.cpp)
+target_include_directories(zundabar_play_wav PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(zundabar_play_wav PRIVATE zundabar_ui)
+add_test(NAME MusicIsHeardOnANullSink
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/audio/null_sink_test.sh $<TARGET_FILE:zundabar_play_wav>
+          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
+set_tests_properties(MusicIsHeardOnANullSink PROPERTIES LABELS audio SKIP_RETURN_CODE 77
+  TIMEOUT 60)
+
+add_test(NAME PlayAFirstGameUnderXvfb
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/play_test.sh $<TARGET_FILE:zundabar>
+          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
+set_tests_properties(PlayAFirstGameUnderXvfb PROPERTIES LABELS e2e SKIP_RETURN_CODE 77
+  TIMEOUT 120)

@@ -143,7 +143,7 @@ void Form1::fitWidth(LabelId id) {
   // The number labels grow with their captions and shrink back to their designed width.
   QLabel* l = label(id);
   if (id != LabelId::lblLevel && id != LabelId::lblJump && id != LabelId::lblScore) return;
-  const int needed = l->fontMetrics().horizontalAdvance(l->text()) + 2;
+  const int needed = l->fontMetrics().horizontalAdvance(l->text());
   l->resize(std::max(designWidths_.at(id), needed), l->height());
 }
 

@@ -1,0 +1,85 @@
+# Shared steps of the end-to-end tests: a private X server, a private options folder and a
+# working folder holding the music, and helpers to look at the screen.
+set -euo pipefail
+
+for tool in Xvfb xdotool import convert python3; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "cannot run: $tool is missing (scripts/install_deps.sh installs it)"
+    exit 77
+  fi
+done
+
+game=$1
+music=$2
+work=$(mktemp -d)
+shots=${E2E_SHOTS:-$work/shots}
+mkdir -p "$shots" "$work/config" "$work/run"
+cp "$music" "$work/run/Music.wav"
+export XDG_CONFIG_HOME=$work/config
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+settings_file="$XDG_CONFIG_HOME/VB and VBA Program Settings/ZNDBR.conf"
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+  display=$((display + 1))
+done
+Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=":$display"
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+
+fail() {
+  echo "FAILED: $*"
+  exit 1
+}
+
+# Starts the game in the working folder; sets game_pid and main_window.
+start_game() {
+  (cd "$work/run" && exec "$game") >"$work/game.log" 2>&1 &
+  game_pid=$!
+  pids+=("$game_pid")
+  main_window=""
+  for _ in $(seq 100); do
+    main_window=$(xdotool search --onlyvisible --name '^Zundabar$' 2>/dev/null | head -n 1) || true
+    [ -n "$main_window" ] && break
+    sleep 0.1
+  done
+  [ -n "$main_window" ] || fail "the main window did not appear"
+  sleep 0.3
+  xdotool windowfocus "$main_window"
+}
+
+windows_named() {
+  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
+}
+
+shot() {
+  import -window root "$shots/$1.png"
+}
+
+# The top row of the monkey's brown pixels in a screenshot, or nothing when it is hidden.
+monkey_top() {
+  convert "$shots/$1.png" -crop 472x446+33+49 +repage -fill black +opaque 'rgb(153,102,0)' \
+    -format '%@' info: 2>/dev/null | awk -F'[x+]' '$1 > 0 && $1 < 100 { print $4 }'
+}
+
+# Waits up to $2 seconds for the game to end; prints its exit status.
+wait_exit() {
+  local deadline=$((SECONDS + $1))
+  # An ended child stays a zombie until it is waited for, so look at its state.
+  while [ -n "$(ps -o stat= -p "$game_pid" | grep -v Z)" ]; do
+    [ $SECONDS -le $deadline ] || return 1
+    sleep 0.05
+  done
+  wait "$game_pid"
+}

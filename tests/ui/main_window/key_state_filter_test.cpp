@@ -1,0 +1,81 @@
+#include "ui/main_window/key_state_filter.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+class KeyStateFilterTest : public ::testing::Test {
+ protected:
+  QWidget window;
+  KeyStateFilter keys;
+
+  void SetUp() override {
+    window.show();
+    window.winId();
+  }
+  // As the platform delivers it: to the window first, which passes it on to the widget.
+  void send(QEvent::Type type, int key, bool autoRepeat = false) {
+    QKeyEvent toWindow(type, key, Qt::NoModifier, QString(), autoRepeat);
+    QCoreApplication::sendEvent(window.windowHandle(), &toWindow);
+  }
+};
+
+TEST_F(KeyStateFilterTest, AKeyDownCountsUntilItIsReleased) {
+  EXPECT_FALSE(keys.pressed(VirtualKey::Down));
+  send(QEvent::KeyPress, Qt::Key_Down);
+  EXPECT_TRUE(keys.pressed(VirtualKey::Down));
+  EXPECT_TRUE(keys.pressed(VirtualKey::Down));
+  send(QEvent::KeyRelease, Qt::Key_Down);
+  EXPECT_FALSE(keys.pressed(VirtualKey::Down));
+}
+
+TEST_F(KeyStateFilterTest, APressReleasedBeforeTheQueryCountsOnce) {
+  send(QEvent::KeyPress, Qt::Key_Space);
+  send(QEvent::KeyRelease, Qt::Key_Space);
+  EXPECT_TRUE(keys.pressed(VirtualKey::Space));
+  EXPECT_FALSE(keys.pressed(VirtualKey::Space));
+  EXPECT_FALSE(keys.pressed(VirtualKey::Up));  // another key's query is separate
+}
+
+TEST_F(KeyStateFilterTest, AutoRepeatAndOtherKeysAreIgnored) {
+  send(QEvent::KeyPress, Qt::Key_Escape, true);
+  EXPECT_FALSE(keys.pressed(VirtualKey::Escape));
+  send(QEvent::KeyPress, Qt::Key_A);
+  for (VirtualKey k : {VirtualKey::Backspace, VirtualKey::Escape, VirtualKey::Space,
+                       VirtualKey::Left, VirtualKey::Up, VirtualKey::Right, VirtualKey::Down,
+                       VirtualKey::F1})
+    EXPECT_FALSE(keys.pressed(k));
+}
+
+TEST_F(KeyStateFilterTest, EachEightKeyIsKnown) {
+  const std::pair<int, VirtualKey> keysByQt[] = {
+      {Qt::Key_Backspace, VirtualKey::Backspace}, {Qt::Key_Escape, VirtualKey::Escape},
+      {Qt::Key_Space, VirtualKey::Space},         {Qt::Key_Left, VirtualKey::Left},
+      {Qt::Key_Up, VirtualKey::Up},               {Qt::Key_Right, VirtualKey::Right},
+      {Qt::Key_Down, VirtualKey::Down},           {Qt::Key_F1, VirtualKey::F1}};
+  for (auto [qt, vk] : keysByQt) {
+    send(QEvent::KeyPress, qt);
+    send(QEvent::KeyRelease, qt);
+    EXPECT_TRUE(keys.pressed(vk)) << qt;
+  }
+}
+
+TEST_F(KeyStateFilterTest, AnEventSeenByTheWindowAndTheWidgetCountsOnce) {
+  // Delivered to the widget alone it is not counted: the window has already seen it.
+  QKeyEvent toWidget(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+  QCoreApplication::sendEvent(&window, &toWidget);
+  EXPECT_FALSE(keys.pressed(VirtualKey::Left));
+}
+
+TEST_F(KeyStateFilterTest, HeldKeysAreForgottenWhenTheGameLosesTheFocus) {
+  send(QEvent::KeyPress, Qt::Key_Right);
+  emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+  EXPECT_FALSE(keys.pressed(VirtualKey::Right));
+}
+
+}  // namespace
