@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   QSettingsStore store;
   QtWavePlayer player;
   TimeMixedRandom random;
-  Form1 form(keys, store, player, random);
+  Form1 form(keys, store, player, random, QSettingsStore::location());
   form.show();
   return QApplication::exec();
 }

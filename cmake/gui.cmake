@@ -7,12 +7,14 @@ target_link_libraries(zundabar_settings_qt PUBLIC zundabar_core Qt6::Core)
 
 add_library(zundabar_ui STATIC
   assets/assets.qrc
+  ui/about_window/frm_about.cpp
   ui/game_font.cpp
   ui/main_window/form1.cpp
   ui/main_window/key_state_filter.cpp
   ui/main_window/message_box.cpp
   ui/main_window/playfield_widget.cpp
   ui/main_window/qt_wave_player.cpp
+  ui/options_window/frm_options.cpp
 )
 target_link_libraries(zundabar_ui PUBLIC zundabar_core zundabar_settings_qt Qt6::Widgets
   Qt6::Multimedia)

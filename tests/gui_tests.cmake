@@ -10,6 +10,8 @@ add_executable(zundabar_gui_tests
   ui/main_window/message_box_test.cpp
   ui/main_window/play_control_window_test.cpp
   ui/main_window/playfield_render_test.cpp
+  ui/options_window/frm_options_test.cpp
+  ui/about_window/frm_about_test.cpp
 )
 target_include_directories(zundabar_gui_tests PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(zundabar_gui_tests PRIVATE zundabar_ui Qt6::Test GTest::gtest)
@@ -31,3 +33,9 @@ add_test(NAME PlayAFirstGameUnderXvfb
           ${PROJECT_SOURCE_DIR}/assets/Music.wav)
 set_tests_properties(PlayAFirstGameUnderXvfb PROPERTIES LABELS e2e SKIP_RETURN_CODE 77
   TIMEOUT 120)
+
+add_test(NAME UseTheOptionsAndAboutWindowsUnderXvfb
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/options_test.sh $<TARGET_FILE:zundabar>
+          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
+set_tests_properties(UseTheOptionsAndAboutWindowsUnderXvfb PROPERTIES LABELS e2e
+  SKIP_RETURN_CODE 77 TIMEOUT 120)

@@ -83,3 +83,34 @@ wait_exit() {
   done
   wait "$game_pid"
 }
+
+# Waits for a visible window with exactly this title; prints its id.
+wait_window() {
+  local id=""
+  for _ in $(seq 50); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  [ -n "$id" ] || fail "no window titled '$1' appeared"
+  echo "$id"
+}
+
+# Clicks at a point of a window's client area.
+click_in() {
+  local x y
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + $2)) $((Y + $3)) click 1
+  sleep 0.2
+}
+
+# A crop of the screen, for comparing what a control shows.
+crop() {
+  local x y
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  import -window root -crop "$4x$5+$((X + $2))+$((Y + $3))" "$shots/$6.png"
+}
+
+stored() {
+  grep -q "^$1\$" "$settings_file" 2>/dev/null
+}

@@ -60,9 +60,7 @@ class FakeControls : public MainWindowControls {
   // Run while a message box is "open", to see what happens inside it.
   std::function<void()> duringMessage;
 
-  void setCaption(LabelId label, const std::string& caption) override {
-    captions[label] = caption;
-  }
+  void setCaption(LabelId label, const std::string& caption) override { captions[label] = caption; }
   void setBackColor(LabelId label, Rgb colour) override { backColours[label] = colour; }
   void setLabelVisible(LabelId label, bool on) override { visible[label] = on; }
   void setTimer(TimerId timer, bool on) override {

@@ -12,10 +12,9 @@ class GameTick : public GameFixture {
 
 TEST_F(GameTick, PollsTheSevenKeysOnceEachInTheirOrderAfterTakingTheFocus) {
   tick();
-  EXPECT_EQ(keys.queries,
-            (std::vector<VirtualKey>{VirtualKey::Left, VirtualKey::Up, VirtualKey::Right,
-                                     VirtualKey::Down, VirtualKey::Backspace, VirtualKey::F1,
-                                     VirtualKey::Escape}));
+  EXPECT_EQ(keys.queries, (std::vector<VirtualKey>{
+                              VirtualKey::Left, VirtualKey::Up, VirtualKey::Right, VirtualKey::Down,
+                              VirtualKey::Backspace, VirtualKey::F1, VirtualKey::Escape}));
   EXPECT_EQ(playfield.log.front(), "focus");
 }
 
@@ -131,9 +130,9 @@ TEST_F(GameTick, TheCrateBoxExcludesItsFourBorders) {
     bool pickup;
   };
   const int cx = 300, cy = 300;
-  const Case cases[] = {{cx - 8, cy + 10, false}, {cx - 7, cy + 10, true},
+  const Case cases[] = {{cx - 8, cy + 10, false},  {cx - 7, cy + 10, true},
                         {cx + 42, cy + 10, false}, {cx + 41, cy + 10, true},
-                        {cx + 10, cy - 8, false}, {cx + 10, cy - 7, true},
+                        {cx + 10, cy - 8, false},  {cx + 10, cy - 7, true},
                         {cx + 10, cy + 43, false}, {cx + 10, cy + 42, true}};
   for (const Case& c : cases) {
     stageLevel();

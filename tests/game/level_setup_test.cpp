@@ -54,8 +54,8 @@ TEST_F(LevelSetup, MakesTheTenDrawsInOrderWithTheirConversions) {
 TEST_F(LevelSetup, DrawsTheLedgeWithItsGapOpenInTheForeColour) {
   random.values = {0.5f, 0.5f, 0.9f, 0.5f, 0.0f, 0.5f, 0.5f, 0.01f};
   game.Form_Load();
-  EXPECT_EQ(playfield.log, (std::vector<std::string>{"line 0 650 855 650 fore",
-                                                     "line 930 650 1000 650 fore"}));
+  EXPECT_EQ(playfield.log,
+            (std::vector<std::string>{"line 0 650 855 650 fore", "line 930 650 1000 650 fore"}));
 }
 
 TEST_F(LevelSetup, AnOddCrateTestPlacesNoCrateAndMakesNoFurtherDraw) {

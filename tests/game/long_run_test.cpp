@@ -16,8 +16,8 @@ class RandomKeys : public KeyState {
     if (key == VirtualKey::Escape) return false;
     // Backspace and F1 are rare so that play goes on; Down often so that levels end.
     const int percent = key == VirtualKey::Backspace || key == VirtualKey::F1 ? 1
-                        : key == VirtualKey::Down                            ? 40
-                                                                             : 25;
+                        : key == VirtualKey::Down                             ? 40
+                                                                              : 25;
     return std::uniform_int_distribution<int>(0, 99)(engine_) < percent;
   }
 

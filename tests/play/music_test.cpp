@@ -1,8 +1,9 @@
+#include "play/music.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "play/music.h"
 #include "tests/fakes/fake_ports.h"
 
 namespace {
@@ -14,9 +15,9 @@ struct MusicCase {
 };
 
 TEST(MusicStep, FollowsTheStoredMusicText) {
-  const MusicCase cases[] = {{"True", true, "True"},   {"False", false, "False"},
-                             {"", true, "True"},       {"true", true, "True"},
-                             {"1", true, "True"},      {nullptr, true, "True"},
+  const MusicCase cases[] = {{"True", true, "True"}, {"False", false, "False"},
+                             {"", true, "True"},     {"true", true, "True"},
+                             {"1", true, "True"},    {nullptr, true, "True"},
                              {"FALSE", true, "True"}};
   for (const MusicCase& c : cases) {
     FakeStore store;

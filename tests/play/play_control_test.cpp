@@ -1,6 +1,7 @@
+#include "play/play_control.h"
+
 #include <gtest/gtest.h>
 
-#include "play/play_control.h"
 #include "tests/fakes/fake_ports.h"
 
 namespace {
@@ -44,8 +45,7 @@ TEST_F(Listener, SpaceWithMusicOffPlaysNothingAndLeavesTheReplayOff) {
 TEST_F(Listener, OnlyTheFirstPressedKeyActsAndLaterKeysAreNotQueried) {
   listen({VirtualKey::F1, VirtualKey::Space, VirtualKey::Backspace});
   EXPECT_EQ(keys.queries, (std::vector<VirtualKey>{VirtualKey::F1}));
-  EXPECT_EQ(controls.events,
-            (std::vector<std::string>{"Timer1 off", "options", "tmrListen off"}));
+  EXPECT_EQ(controls.events, (std::vector<std::string>{"Timer1 off", "options", "tmrListen off"}));
   EXPECT_TRUE(controls.visible[LabelId::Label1]);
 
   controls.timers[TimerId::tmrListen] = true;

@@ -1,6 +1,7 @@
+#include "settings/option_rules.h"
+
 #include <gtest/gtest.h>
 
-#include "settings/option_rules.h"
 #include "tests/fakes/fake_ports.h"
 
 namespace {

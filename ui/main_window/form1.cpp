@@ -4,9 +4,11 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 
+#include "ui/about_window/frm_about.h"
 #include "ui/game_font.h"
 #include "ui/main_window/message_box.h"
 #include "ui/main_window/twips.h"
+#include "ui/options_window/frm_options.h"
 
 namespace {
 
@@ -35,12 +37,14 @@ class ClickableLabel final : public QLabel {
 
 }  // namespace
 
-Form1::Form1(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSource& random)
+Form1::Form1(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSource& random,
+             QString optionsLocation)
     : store_(store),
       playfield_((loadAssets(), new PlayfieldWidget(this))),
       game_(GamePorts{keys, *playfield_, *this, store, random}),
       music_(store, player),
-      playControl_(keys, *this, store, music_) {
+      playControl_(keys, *this, store, music_),
+      optionsLocation_(std::move(optionsLocation)) {
   setObjectName("Form1");
   setWindowTitle("Zundabar");
   setWindowIcon(QIcon(":/assets/app_icon.png"));
@@ -58,13 +62,12 @@ Form1::Form1(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSou
   addLabel(LabelId::lblJump, "lblJump", inner, twipsRect(3360, 6289, 840, 360), "Jumps", true);
   addLabel(LabelId::Label2, "Label2", inner, twipsRect(105, 6405, 3105, 195),
            "SuperHappyUltraHyperMegaMonkeyJumps:", false);
-  addLabel(LabelId::Label1, "Label1", inner, twipsRect(2430, 1575, 2535, 435), kStartPrompt,
-           false);
+  addLabel(LabelId::Label1, "Label1", inner, twipsRect(2430, 1575, 2535, 435), kStartPrompt, false);
   auto* level = new QLabel("Level:", inner);
   level->setObjectName("Label3");
   level->setGeometry(twipsRect(5840, 6390, 435, 225));
-  for (QLabel* l : {level, label(LabelId::lblLevel), label(LabelId::lblJump),
-                    label(LabelId::Label2)}) {
+  for (QLabel* l :
+       {level, label(LabelId::lblLevel), label(LabelId::lblJump), label(LabelId::Label2)}) {
     QPalette p = l->palette();
     p.setColor(QPalette::Window, green);
     l->setPalette(p);
@@ -181,9 +184,24 @@ void Form1::showMessage(const std::string& text) {
   activateWindow();
 }
 
-void Form1::showOptions() {}
+frmOptions* Form1::optionsWindow() const { return static_cast<frmOptions*>(options_.data()); }
 
-void Form1::showAbout() {}
+frmAbout* Form1::aboutWindow() const { return static_cast<frmAbout*>(about_.data()); }
+
+// Both windows are modeless: showing them waits for nothing.
+void Form1::showOptions() {
+  if (!options_) options_ = new frmOptions(this, OptionsBehaviour(game_, store_, music_, *this));
+  options_->show();
+  options_->raise();
+  options_->activateWindow();
+}
+
+void Form1::showAbout() {
+  if (!about_) about_ = new frmAbout(this, *this, optionsLocation_);
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
+}
 
 void Form1::endProgram() {
   ended_ = true;

@@ -14,6 +14,9 @@
 
 // The main window: the playfield, the labels, the credit banner and the three timers that drive
 // the game. It owns the game and gives it the platform's services.
+class frmOptions;
+class frmAbout;
+
 class Form1 final : public QWidget, public MainWindowControls {
   Q_OBJECT
 
@@ -22,7 +25,9 @@ class Form1 final : public QWidget, public MainWindowControls {
   static constexpr QRect kPlayfieldGeometryPx{7, 7, 476, 450};
 
   // Creates every control and then lays out the first game, before the window is shown.
-  Form1(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSource& random);
+  // optionsLocation: where the options are kept on this platform, told in the About window.
+  Form1(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSource& random,
+        QString optionsLocation = {});
   ~Form1() override;
 
   Game& game() { return game_; }
@@ -34,6 +39,9 @@ class Form1 final : public QWidget, public MainWindowControls {
   QLabel* creditBanner() const { return image1_; }
   QTimer& timer(TimerId timer) { return *timers_.at(timer); }
   bool ended() const { return ended_; }
+  // The secondary windows while they exist; each is created at its first showing.
+  frmOptions* optionsWindow() const;
+  frmAbout* aboutWindow() const;
 
   void setCaption(LabelId label, const std::string& caption) override;
   void setBackColor(LabelId label, Rgb colour) override;
@@ -63,5 +71,8 @@ class Form1 final : public QWidget, public MainWindowControls {
   Game game_;
   Music music_;
   PlayControl playControl_;
+  QString optionsLocation_;
+  QPointer<QWidget> options_;
+  QPointer<QWidget> about_;
   bool ended_ = false;
 };

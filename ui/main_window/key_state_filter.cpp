@@ -8,15 +8,24 @@ namespace {
 
 std::optional<VirtualKey> virtualKey(int qtKey) {
   switch (qtKey) {
-    case Qt::Key_Backspace: return VirtualKey::Backspace;
-    case Qt::Key_Escape: return VirtualKey::Escape;
-    case Qt::Key_Space: return VirtualKey::Space;
-    case Qt::Key_Left: return VirtualKey::Left;
-    case Qt::Key_Up: return VirtualKey::Up;
-    case Qt::Key_Right: return VirtualKey::Right;
-    case Qt::Key_Down: return VirtualKey::Down;
-    case Qt::Key_F1: return VirtualKey::F1;
-    default: return std::nullopt;
+    case Qt::Key_Backspace:
+      return VirtualKey::Backspace;
+    case Qt::Key_Escape:
+      return VirtualKey::Escape;
+    case Qt::Key_Space:
+      return VirtualKey::Space;
+    case Qt::Key_Left:
+      return VirtualKey::Left;
+    case Qt::Key_Up:
+      return VirtualKey::Up;
+    case Qt::Key_Right:
+      return VirtualKey::Right;
+    case Qt::Key_Down:
+      return VirtualKey::Down;
+    case Qt::Key_F1:
+      return VirtualKey::F1;
+    default:
+      return std::nullopt;
   }
 }
 

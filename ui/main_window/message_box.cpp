@@ -17,8 +17,8 @@ QString messageBoxClipboardText(const QString& title, const QString& text) {
 }
 
 void showGameMessage(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, kTitle, QString(text).replace("\r\n", "\n"),
-                  QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::NoIcon, kTitle, QString(text).replace("\r\n", "\n"), QMessageBox::Ok,
+                  parent);
   box.setObjectName("gameMessage");
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Ok);

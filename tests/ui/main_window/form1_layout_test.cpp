@@ -31,7 +31,9 @@ TEST_F(Form1Layout, EveryControlSitsInItsContainerAtItsPlaceWithItsCaption) {
       {"lblLevel", inner, {434, 419, 10, 24}, "1"},
       {"lblJump", inner, {224, 419, 56, 24}, "5"},
       {"Label2", inner, {7, 427, 207, 13}, "SuperHappyUltraHyperMegaMonkeyJumps:"},
-      {"Label1", inner, {162, 105, 169, 29},
+      {"Label1",
+       inner,
+       {162, 105, 169, 29},
        "Press 'F1' for configuration options.       Press 'Space' to begin game"},
       {"Label4", form.get(), {343, 465, 31, 13}, "Score:"},
       {"lblScore", form.get(), {385, 467, 101, 24}, "0"},
@@ -76,16 +78,16 @@ TEST_F(Form1Layout, TheStartPromptBreaksAfterOptions) {
     lines << prompt->text().mid(line.textStart(), line.textLength()).trimmed();
   }
   layout.endLayout();
-  EXPECT_EQ(lines, (QStringList{"Press 'F1' for configuration options.",
-                                "Press 'Space' to begin game"}));
+  EXPECT_EQ(lines,
+            (QStringList{"Press 'F1' for configuration options.", "Press 'Space' to begin game"}));
 }
 
 TEST_F(Form1Layout, EveryFixedCaptionFitsItsLabel) {
   for (const char* name : {"Label1", "Label2", "Label3", "Label4", "lblJump"}) {
     QLabel* l = find(name);
     const QFontMetrics metrics(l->font());
-    const QRect needed = metrics.boundingRect(QRect(0, 0, l->width(), 1000),
-                                              Qt::TextWordWrap, l->text());
+    const QRect needed =
+        metrics.boundingRect(QRect(0, 0, l->width(), 1000), Qt::TextWordWrap, l->text());
     EXPECT_LE(needed.width(), l->width()) << name;
     // The ink of the last line, descenders included, lies inside the label.
     const int lines = needed.height() / metrics.lineSpacing();
@@ -119,8 +121,7 @@ TEST_F(Form1Layout, TheFirstSetupColoursTheLabelsIntoTheLandscape) {
 TEST_F(Form1Layout, TheNumberLabelsGrowWithLongCaptionsAndShrinkBack) {
   form->setCaption(LabelId::lblScore, "32767");
   form->setCaption(LabelId::lblLevel, "123");
-  EXPECT_GE(find("lblLevel")->width(),
-            find("lblLevel")->fontMetrics().horizontalAdvance("123"));
+  EXPECT_GE(find("lblLevel")->width(), find("lblLevel")->fontMetrics().horizontalAdvance("123"));
   form->setCaption(LabelId::lblLevel, "1");
   EXPECT_EQ(find("lblLevel")->width(), 10);
   EXPECT_EQ(find("lblScore")->width(), 101);

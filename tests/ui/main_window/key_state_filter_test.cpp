@@ -46,18 +46,21 @@ TEST_F(KeyStateFilterTest, AutoRepeatAndOtherKeysAreIgnored) {
   send(QEvent::KeyPress, Qt::Key_Escape, true);
   EXPECT_FALSE(keys.pressed(VirtualKey::Escape));
   send(QEvent::KeyPress, Qt::Key_A);
-  for (VirtualKey k : {VirtualKey::Backspace, VirtualKey::Escape, VirtualKey::Space,
-                       VirtualKey::Left, VirtualKey::Up, VirtualKey::Right, VirtualKey::Down,
-                       VirtualKey::F1})
+  for (VirtualKey k :
+       {VirtualKey::Backspace, VirtualKey::Escape, VirtualKey::Space, VirtualKey::Left,
+        VirtualKey::Up, VirtualKey::Right, VirtualKey::Down, VirtualKey::F1})
     EXPECT_FALSE(keys.pressed(k));
 }
 
 TEST_F(KeyStateFilterTest, EachEightKeyIsKnown) {
-  const std::pair<int, VirtualKey> keysByQt[] = {
-      {Qt::Key_Backspace, VirtualKey::Backspace}, {Qt::Key_Escape, VirtualKey::Escape},
-      {Qt::Key_Space, VirtualKey::Space},         {Qt::Key_Left, VirtualKey::Left},
-      {Qt::Key_Up, VirtualKey::Up},               {Qt::Key_Right, VirtualKey::Right},
-      {Qt::Key_Down, VirtualKey::Down},           {Qt::Key_F1, VirtualKey::F1}};
+  const std::pair<int, VirtualKey> keysByQt[] = {{Qt::Key_Backspace, VirtualKey::Backspace},
+                                                 {Qt::Key_Escape, VirtualKey::Escape},
+                                                 {Qt::Key_Space, VirtualKey::Space},
+                                                 {Qt::Key_Left, VirtualKey::Left},
+                                                 {Qt::Key_Up, VirtualKey::Up},
+                                                 {Qt::Key_Right, VirtualKey::Right},
+                                                 {Qt::Key_Down, VirtualKey::Down},
+                                                 {Qt::Key_F1, VirtualKey::F1}};
   for (auto [qt, vk] : keysByQt) {
     send(QEvent::KeyPress, qt);
     send(QEvent::KeyRelease, qt);

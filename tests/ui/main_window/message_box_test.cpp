@@ -7,8 +7,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <functional>
 #include <QtTest/QTest>
+#include <functional>
 
 namespace {
 

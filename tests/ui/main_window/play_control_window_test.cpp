@@ -62,8 +62,7 @@ TEST_F(PlayControlWindow, EscapeInTheTickEndsTheProgramAndStopsEveryTimer) {
   listen({VirtualKey::Space});
   tick({VirtualKey::Escape});
   EXPECT_TRUE(form->ended());
-  for (TimerId id : {TimerId::Timer1, TimerId::tmrListen, TimerId::tmrMusic})
-    EXPECT_FALSE(on(id));
+  for (TimerId id : {TimerId::Timer1, TimerId::tmrListen, TimerId::tmrMusic}) EXPECT_FALSE(on(id));
   form->setTimer(TimerId::Timer1, true);  // nothing starts again once the program has ended
   EXPECT_FALSE(on(TimerId::Timer1));
 }

@@ -62,8 +62,10 @@ TEST_F(PlayfieldRender, TheMonkeyIsPaintedAtItsOwnSizeWithTheLandscapeAroundIt) 
     for (int x = 0; x < 32; ++x) {
       const bool opaque = sprite.pixelColor(x, y).alpha() == 255;
       const QColor seen = at(corner.x() + x, corner.y() + y);
-      if (opaque) brown += seen == kBrown;
-      else landscape += seen == kSky;
+      if (opaque)
+        brown += seen == kBrown;
+      else
+        landscape += seen == kSky;
     }
   }
   EXPECT_GT(brown, 40);

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The options window from the start prompt: keys on a slider and its Set button store the value,
+# crates switched off stay off at the next start; the credit banner opens the About window and
+# its Close starts play.
+# Usage: options_test.sh GAME_BINARY MUSIC_WAV
+source "$(dirname "$0")/e2e_lib.sh"
+
+# A tick mark is the only dark thing inside a check box.
+ticked() {
+  local darkest
+  darkest=$(convert "$shots/$1.png" -shave 3x3 -colorspace Gray -format '%[fx:minima.r]' info:)
+  awk -v d="$darkest" 'BEGIN { exit !(d < 0.3) }'
+}
+
+start_game
+xdotool key F1
+options=$(wait_window "Configuration Options")
+sleep 0.3
+shot options-opened
+crop "$options" 182 112 15 15 crates-ticked
+
+# From Set (the focus) two tabs reach the progression slider.
+xdotool key Tab Tab Right Right Right
+click_in "$options" 168 46   # cmdProgression
+stored "Progression=5" || fail "the progression slider's value was not stored"
+
+click_in "$options" 189 119  # chkCrate
+crop "$options" 182 112 15 15 crates-clear
+ticked crates-ticked || fail "the crates box was not ticked at first"
+ticked crates-clear && fail "the crates box did not clear"
+click_in "$options" 168 144  # cmdCrate
+stored "Crates=False" || fail "unticking crates and Set did not store False"
+echo "stored: $(tr '\n' ' ' <"$settings_file")"
+
+xdotool windowfocus "$main_window"
+xdotool key Escape   # the tick is off: Escape does nothing here
+sleep 0.3
+kill -0 "$game_pid" || fail "Escape at the prompt ended the game"
+python3 "$here/send_close.py" "$main_window"
+wait_exit 2 || fail "closing the window did not end the game"
+
+start_game
+xdotool key F1
+options=$(wait_window "Configuration Options")
+sleep 0.3
+crop "$options" 182 112 15 15 crates-after-restart
+shot options-after-restart
+ticked crates-after-restart && fail "after a new start the crates box is not clear"
+click_in "$options" 175 249  # cmdResume
+sleep 0.3
+
+xdotool windowfocus "$main_window"
+xdotool key BackSpace
+sleep 0.3
+click_in "$main_window" 246 479  # the credit banner
+about=$(wait_window "About Zundabar")
+sleep 0.3
+shot about-opened
+shot before-close
+click_in "$about" 156 242    # cmdClose
+sleep 1
+shot after-close-1
+sleep 1
+shot after-close-2
+cmp -s "$shots/after-close-1.png" "$shots/after-close-2.png" && fail "Close did not start play"
+[ "$(windows_named 'About Zundabar')" -eq 0 ] || fail "the About window is still shown"
+echo "passed"

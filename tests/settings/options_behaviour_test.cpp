@@ -1,0 +1,105 @@
+#include "settings/options_behaviour.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/fakes/fake_ports.h"
+
+namespace {
+
+class OptionsBehaviourTest : public ::testing::Test {
+ protected:
+  FakeKeys keys;
+  FakePlayfield playfield;
+  FakeControls controls;
+  FakeStore store;
+  ScriptedRandom random;
+  FakeWavePlayer player;
+  Game game{GamePorts{keys, playfield, controls, store, random}};
+  Music music{store, player};
+  OptionsBehaviour options{game, store, music, controls};
+
+  void SetUp() override {
+    game.setProgression(2);
+    game.setJumpSpeed(3);
+  }
+};
+
+TEST_F(OptionsBehaviourTest, LoadingShowsTheGameStateAndTheStoredBoxes) {
+  OptionsChoices c = options.Form_Load();
+  EXPECT_EQ(c.progression, 2);
+  EXPECT_EQ(c.jump, 3);
+  EXPECT_TRUE(c.cratesTicked);
+  EXPECT_TRUE(c.musicTicked);
+  for (const char* text : {"false", "", "True", "FALSE"}) {
+    store.values["Crates"] = text;
+    store.values["Music"] = text;
+    c = options.Form_Load();
+    EXPECT_TRUE(c.cratesTicked) << text;
+    EXPECT_TRUE(c.musicTicked) << text;
+  }
+  store.values["Crates"] = "False";
+  store.values["Music"] = "False";
+  c = options.Form_Load();
+  EXPECT_FALSE(c.cratesTicked);
+  EXPECT_FALSE(c.musicTicked);
+}
+
+TEST_F(OptionsBehaviourTest, ValuesOutsideTheSlidersRangeAreHeldToIt) {
+  game.setProgression(0);
+  game.setJumpSpeed(40);
+  const OptionsChoices c = options.Form_Load();
+  EXPECT_EQ(c.progression, 1);
+  EXPECT_EQ(c.jump, 10);
+}
+
+TEST_F(OptionsBehaviourTest, TheNumberSetButtonsChangeTheGameAndStoreTheDecimalText) {
+  options.cmdProgression_Click(10);
+  options.cmdJump_Click(7);
+  EXPECT_EQ(game.progression(), 10);
+  EXPECT_EQ(game.jumpSpeed(), 7);
+  EXPECT_EQ(store.values["Progression"], "10");
+  EXPECT_EQ(store.values["Jump"], "7");
+  EXPECT_EQ(store.log, (std::vector<std::string>{"save Progression 10", "save Jump 7"}));
+}
+
+TEST_F(OptionsBehaviourTest, TheCrateSetButtonSetsNoCratesAndStoresTrueOrFalse) {
+  options.cmdCrate_Click(false);
+  EXPECT_EQ(game.noCrates(), kTrue);
+  EXPECT_EQ(store.values["Crates"], "False");
+  options.cmdCrate_Click(true);
+  EXPECT_EQ(game.noCrates(), kFalse);
+  EXPECT_EQ(store.values["Crates"], "True");
+}
+
+TEST_F(OptionsBehaviourTest, MusicOnAfterFalsePlaysNothingNowStartsTheReplayAndStoresTrue) {
+  store.values["Music"] = "False";
+  options.cmdMusic_Click(true);
+  EXPECT_TRUE(player.played.empty());
+  EXPECT_TRUE(controls.timers[TimerId::tmrMusic]);
+  EXPECT_EQ(store.values["Music"], "True");
+  options.cmdMusic_Click(true);  // now "True": the music starts again at once
+  EXPECT_EQ(player.played.size(), 1u);
+}
+
+TEST_F(OptionsBehaviourTest, MusicOnWithAMissingKeyPlaysAtOnce) {
+  options.cmdMusic_Click(true);
+  EXPECT_EQ(player.played.size(), 1u);
+  EXPECT_EQ(store.log.back(), "save Music True");
+}
+
+TEST_F(OptionsBehaviourTest, MusicOffStopsTheReplayAndStoresFalse) {
+  controls.timers[TimerId::tmrMusic] = true;
+  options.cmdMusic_Click(false);
+  EXPECT_FALSE(controls.timers[TimerId::tmrMusic]);
+  EXPECT_TRUE(player.played.empty());
+  EXPECT_EQ(store.values["Music"], "False");
+}
+
+TEST_F(OptionsBehaviourTest, ResumeHidesThePromptStartsTheTickAndStopsTheListener) {
+  options.cmdResume_Click();
+  EXPECT_FALSE(controls.visible[LabelId::Label1]);
+  EXPECT_EQ(controls.events, (std::vector<std::string>{"Timer1 on", "tmrListen off"}));
+  EXPECT_TRUE(player.played.empty());
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+#include "ui/about_window/frm_about.h"
+
+#include <QLabel>
+
+#include "ui/main_window/twips.h"
+
+namespace {
+
+constexpr QSize kClientSizePx{312, 289};
+constexpr double kLocationFontPoints = 6.75;
+
+const QString kAboutParagraph =
+    "    Zundabar was made by the Zundabar developers and may be freely distributed without "
+    "their permission. You can write to them at  developers@zundabar.example.org ." +
+    QString(19, ' ') +
+    "ZNDBR! uses four self-created registry keys, to store the options from the options "
+    "dialogue:";
+
+QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, const QString& text) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  l->setGeometry(geometry);
+  l->setWordWrap(true);
+  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  l->setAutoFillBackground(true);
+  return l;
+}
+
+QLabel* addImage(QWidget* parent, const char* name, QRect geometry, const QString& path) {
+  auto* l = new QLabel(parent);
+  l->setObjectName(name);
+  l->setGeometry(geometry);
+  l->setPixmap(QPixmap(path));
+  return l;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* mainWindow, MainWindowControls& main, const QString& optionsLocation)
+    : QWidget(mainWindow, Qt::Window), main_(main) {
+  setObjectName("frmAbout");
+  setWindowTitle("About Zundabar");
+  setWindowIcon(QIcon(":/assets/app_icon.png"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  QPalette face = palette();
+  face.setColor(QPalette::Window, face.color(QPalette::Button));
+  setPalette(face);
+  setAutoFillBackground(true);
+  setFixedSize(kClientSizePx);
+
+  cmdClose = new QPushButton("Close", this);
+  cmdClose->setObjectName("cmdClose");
+  cmdClose->setGeometry(twipsRect(1860, 3465, 960, 330));
+  connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+
+  addLabel(this, "Label5", twipsRect(1125, 3920, 2430, 225), "\u00a9 2026 the Zundabar developers");
+  addLabel(this, "Label4", twipsRect(1050, 2100, 3165, 225),
+           "    Music played by the Zundabar team.");
+  addLabel(this, "Label3", twipsRect(825, 3150, 3045, 225), "https://zundabar.example.org/");
+  QLabel* location = addLabel(this, "Label2", twipsRect(315, 1785, 4095, 225),
+                              "HKEY_CURRENT_USER\\VB and VBA Program Settings\\ZNDBR\\");
+  // A narrow serif keeps the location on its one line.
+  QFont serif("DejaVu Serif Condensed");
+  serif.setStyleHint(QFont::Serif);
+  serif.setPointSizeF(kLocationFontPoints);
+  serif.setBold(false);
+  location->setFont(serif);
+  location->setWordWrap(false);
+  location->setToolTip("On this computer the options are kept in " + optionsLocation);
+  addImage(this, "Image2", twipsRect(555, 2625, 3570, 480), ":/assets/maker_banner.gif");
+  addLabel(this, "Label1", twipsRect(1050, 210, 3165, 1380), kAboutParagraph);
+  addImage(this, "Image1", twipsRect(210, 210, 630, 585), ":/assets/pi_sign.gif");
+
+  cmdClose->setFocus();
+}
+
+void frmAbout::cmdClose_Click() {
+  hide();
+  main_.setLabelVisible(LabelId::Label1, false);
+  main_.setTimer(TimerId::Timer1, true);
+}
