@@ -15,6 +15,7 @@ add_library(zundabar_ui STATIC
   ui/main_window/playfield_widget.cpp
   ui/main_window/qt_wave_player.cpp
   ui/options_window/frm_options.cpp
+  ui/window_parts.cpp
 )
 target_link_libraries(zundabar_ui PUBLIC zundabar_core zundabar_settings_qt Qt6::Widgets
   Qt6::Multimedia)

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "ui/main_window/twips.h"
+#include "ui/window_parts.h"
 
 namespace {
 
@@ -15,16 +16,6 @@ const QString kAboutParagraph =
     QString(19, ' ') +
     "ZNDBR! uses four self-created registry keys, to store the options from the options "
     "dialogue:";
-
-QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, const QString& text) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  l->setGeometry(geometry);
-  l->setWordWrap(true);
-  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  l->setAutoFillBackground(true);
-  return l;
-}
 
 QLabel* addImage(QWidget* parent, const char* name, QRect geometry, const QString& path) {
   auto* l = new QLabel(parent);
@@ -39,13 +30,8 @@ QLabel* addImage(QWidget* parent, const char* name, QRect geometry, const QStrin
 frmAbout::frmAbout(QWidget* mainWindow, MainWindowControls& main, const QString& optionsLocation)
     : QWidget(mainWindow, Qt::Window), main_(main) {
   setObjectName("frmAbout");
-  setWindowTitle("About Zundabar");
-  setWindowIcon(QIcon(":/assets/app_icon.png"));
+  setUpGameWindow(this, "About Zundabar");
   setAttribute(Qt::WA_DeleteOnClose);
-  QPalette face = palette();
-  face.setColor(QPalette::Window, face.color(QPalette::Button));
-  setPalette(face);
-  setAutoFillBackground(true);
   setFixedSize(kClientSizePx);
 
   cmdClose = new QPushButton("Close", this);

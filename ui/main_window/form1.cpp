@@ -9,6 +9,7 @@
 #include "ui/main_window/message_box.h"
 #include "ui/main_window/twips.h"
 #include "ui/options_window/frm_options.h"
+#include "ui/window_parts.h"
 
 namespace {
 
@@ -46,44 +47,40 @@ Form1::Form1(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSou
       playControl_(keys, *this, store, music_),
       optionsLocation_(std::move(optionsLocation)) {
   setObjectName("Form1");
-  setWindowTitle("Zundabar");
-  setWindowIcon(QIcon(":/assets/app_icon.png"));
-  QPalette face = palette();
-  face.setColor(QPalette::Window, face.color(QPalette::Button));
-  setPalette(face);
-  setAutoFillBackground(true);
+  setUpGameWindow(this, "Zundabar");
   setGeometry(kClientGeometryPx);
   setFixedSize(kClientGeometryPx.size());
   playfield_->setGeometry(kPlayfieldGeometryPx);
 
+  // The labels in creation order; all but Label1, the start prompt, lie on the grass.
   QWidget* inner = playfield_->inner();
-  const QColor green(0, 255, 0);
-  addLabel(LabelId::lblLevel, "lblLevel", inner, twipsRect(6510, 6289, 150, 360), "L", true);
-  addLabel(LabelId::lblJump, "lblJump", inner, twipsRect(3360, 6289, 840, 360), "Jumps", true);
-  addLabel(LabelId::Label2, "Label2", inner, twipsRect(105, 6405, 3105, 195),
-           "SuperHappyUltraHyperMegaMonkeyJumps:", false);
-  addLabel(LabelId::Label1, "Label1", inner, twipsRect(2430, 1575, 2535, 435), kStartPrompt, false);
-  auto* level = new QLabel("Level:", inner);
-  level->setObjectName("Label3");
-  level->setGeometry(twipsRect(5840, 6390, 435, 225));
+  QLabel* level = ::addLabel(inner, "Label3", twipsRect(5840, 6390, 435, 225), "Level:");
+  addRuntimeLabel(LabelId::lblLevel, "lblLevel", inner, twipsRect(6510, 6289, 150, 360), "L");
+  addRuntimeLabel(LabelId::lblJump, "lblJump", inner, twipsRect(3360, 6289, 840, 360), "Jumps");
+  addRuntimeLabel(LabelId::Label2, "Label2", inner, twipsRect(105, 6405, 3105, 195),
+                  "SuperHappyUltraHyperMegaMonkeyJumps:");
+  addRuntimeLabel(LabelId::Label1, "Label1", inner, twipsRect(2430, 1575, 2535, 435), kStartPrompt);
+  ::addLabel(this, "Label4", twipsRect(5145, 6975, 465, 195), "Score:");
+  addRuntimeLabel(LabelId::lblScore, "lblScore", this, twipsRect(5775, 7005, 1515, 360), "0");
+
+  const QColor designGreen(0, 255, 0);
   for (QLabel* l :
        {level, label(LabelId::lblLevel), label(LabelId::lblJump), label(LabelId::Label2)}) {
     QPalette p = l->palette();
-    p.setColor(QPalette::Window, green);
+    p.setColor(QPalette::Window, designGreen);
     l->setPalette(p);
   }
   QPalette prompt = label(LabelId::Label1)->palette();
   prompt.setColor(QPalette::Window, QColor(0, 0, 255));
   prompt.setColor(QPalette::WindowText, Qt::black);
   label(LabelId::Label1)->setPalette(prompt);
-  level->setAutoFillBackground(true);
-  level->setWordWrap(true);
-  level->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-  auto* score = new QLabel("Score:", this);
-  score->setObjectName("Label4");
-  score->setGeometry(twipsRect(5145, 6975, 465, 195));
-  addLabel(LabelId::lblScore, "lblScore", this, twipsRect(5775, 7005, 1515, 360), "0", true);
+  for (LabelId number : {LabelId::lblLevel, LabelId::lblJump, LabelId::lblScore}) {
+    QFont f = label(number)->font();
+    f.setPointSizeF(kLargeFontPoints);
+    f.setUnderline(true);
+    f.setBold(false);
+    label(number)->setFont(f);
+  }
 
   image1_ = new ClickableLabel(this, [this] { playControl_.Image1_Click(); });
   image1_->setObjectName("Image1");
@@ -122,24 +119,10 @@ Form1::Form1(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSou
 
 Form1::~Form1() = default;
 
-QLabel* Form1::addLabel(LabelId id, const char* name, QWidget* parent, QRect geometry,
-                        const QString& caption, bool large) {
-  auto* l = new QLabel(caption, parent);
-  l->setObjectName(name);
-  l->setGeometry(geometry);
-  l->setAutoFillBackground(true);
-  l->setWordWrap(true);
-  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  if (large) {
-    QFont f = l->font();
-    f.setPointSizeF(kLargeFontPoints);
-    f.setUnderline(true);
-    f.setBold(false);
-    l->setFont(f);
-  }
-  labels_[id] = l;
+void Form1::addRuntimeLabel(LabelId id, const char* name, QWidget* parent, QRect geometry,
+                            const QString& caption) {
+  labels_[id] = ::addLabel(parent, name, geometry, caption);
   designWidths_[id] = geometry.width();
-  return l;
 }
 
 void Form1::fitWidth(LabelId id) {

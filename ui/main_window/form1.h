@@ -58,8 +58,9 @@ class Form1 final : public QWidget, public MainWindowControls {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QLabel* addLabel(LabelId id, const char* name, QWidget* parent, QRect geometry,
-                   const QString& caption, bool large);
+  // A label the game changes at run time, reached by its id.
+  void addRuntimeLabel(LabelId id, const char* name, QWidget* parent, QRect geometry,
+                       const QString& caption);
   void fitWidth(LabelId id);
 
   SettingsStore& store_;

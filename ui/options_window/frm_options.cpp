@@ -3,20 +3,11 @@
 #include "settings/option_rules.h"
 #include "ui/main_window/twips.h"
 #include "ui/options_window/paging_slider.h"
+#include "ui/window_parts.h"
 
 namespace {
 
 constexpr int kPageStep = 2;
-
-QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
-  auto* l = new QLabel(caption, parent);
-  l->setObjectName(name);
-  l->setGeometry(geometry);
-  l->setWordWrap(true);
-  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  l->setAutoFillBackground(true);
-  return l;
-}
 
 QPushButton* addButton(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
   auto* b = new QPushButton(caption, parent);
@@ -52,13 +43,8 @@ QSlider* addSlider(QWidget* parent, const char* name, QRect geometry, int value)
 frmOptions::frmOptions(QWidget* mainWindow, OptionsBehaviour behaviour)
     : QWidget(mainWindow, Qt::Window), behaviour_(behaviour) {
   setObjectName("frmOptions");
-  setWindowTitle("Configuration Options");
-  setWindowIcon(QIcon(":/assets/app_icon.png"));
+  setUpGameWindow(this, "Configuration Options");
   setAttribute(Qt::WA_DeleteOnClose);
-  QPalette face = palette();
-  face.setColor(QPalette::Window, face.color(QPalette::Button));
-  setPalette(face);
-  setAutoFillBackground(true);
   setGeometry(kClientGeometryPx);
   setFixedSize(kClientGeometryPx.size());
 

@@ -1,7 +1,7 @@
-#include <QTextLayout>
 #include <QTimer>
 
 #include "tests/ui/main_window/form1_fixture.h"
+#include "tests/ui/wrapped_lines.h"
 
 namespace {
 
@@ -66,18 +66,7 @@ TEST_F(Form1Layout, TheNumberLabelsUseTheLargeUnderlinedFont) {
 }
 
 TEST_F(Form1Layout, TheStartPromptBreaksAfterOptions) {
-  QLabel* prompt = find("Label1");
-  QTextLayout layout(prompt->text(), prompt->font());
-  QTextOption option;
-  option.setWrapMode(QTextOption::WordWrap);
-  layout.setTextOption(option);
-  layout.beginLayout();
-  QStringList lines;
-  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-    line.setLineWidth(prompt->width());
-    lines << prompt->text().mid(line.textStart(), line.textLength()).trimmed();
-  }
-  layout.endLayout();
+  const QStringList lines = wrappedLines(find("Label1"));
   EXPECT_EQ(lines,
             (QStringList{"Press 'F1' for configuration options.", "Press 'Space' to begin game"}));
 }

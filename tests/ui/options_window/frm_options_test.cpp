@@ -6,12 +6,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStyleOptionButton>
-#include <QTextLayout>
 #include <QtTest/QTest>
 #include <memory>
 
 #include "settings/qsettings_store.h"
 #include "tests/fakes/fake_ports.h"
+#include "tests/ui/wrapped_lines.h"
 #include "ui/main_window/form1.h"
 
 namespace {
@@ -117,18 +117,7 @@ TEST_F(OptionsWindow, TheCheckBoxesShowNoCaptionAndTheMusicLabelBreaksAfterItsNa
       w->chkCrate->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, w->chkCrate);
   EXPECT_GE(text.left(), w->chkCrate->width() - 1);
 
-  auto* label = child<QLabel>(w, "Label4");
-  QTextLayout layout(label->text(), label->font());
-  QTextOption wrap;
-  wrap.setWrapMode(QTextOption::WordWrap);
-  layout.setTextOption(wrap);
-  layout.beginLayout();
-  QStringList lines;
-  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-    line.setLineWidth(label->width());
-    lines << label->text().mid(line.textStart(), line.textLength()).trimmed();
-  }
-  layout.endLayout();
+  const QStringList lines = wrappedLines(child<QLabel>(w, "Label4"));
   EXPECT_EQ(lines, (QStringList{"Background music", "(takes effect after one song):"}));
 }
 
