@@ -7,16 +7,27 @@ source "$(dirname "$0")/e2e_lib.sh"
 start_game
 shot start
 xdotool key space
-tops=()
-for i in $(seq 8); do
-  sleep 0.3
-  shot "falling-$i"
-  t=$(monkey_top "falling-$i")
-  [ -n "$t" ] && tops+=("$t")
+# The monkey falls: its top row grows between two looks. A level that ends at once (the start
+# may lie just above the ledge) is dismissed and the next one watched instead.
+fell=""
+for attempt in 1 2 3; do
+  previous=""
+  for i in $(seq 6); do
+    sleep 0.25
+    shot "falling-$attempt-$i"
+    t=$(monkey_top "falling-$attempt-$i")
+    echo "look $attempt.$i: monkey's top row ${t:-hidden}"
+    if [ -n "$t" ] && [ -n "$previous" ] && [ "$t" -gt "$previous" ]; then fell=yes; fi
+    previous=$t
+  done
+  [ -n "$fell" ] && break
+  if [ "$(windows_named Zundabar)" -ge 2 ]; then
+    xdotool key Return
+    sleep 0.3
+    xdotool windowfocus "$main_window"
+  fi
 done
-echo "monkey's top row while falling: ${tops[*]}"
-[ ${#tops[@]} -ge 2 ] || fail "the monkey was not seen falling"
-[ "${tops[-1]}" -gt "${tops[0]}" ] || fail "the monkey did not move down"
+[ -n "$fell" ] || fail "the monkey was not seen falling"
 
 grep -q '^Music=True' "$settings_file" || fail "Music=True was not stored after the first Space"
 
