@@ -68,3 +68,14 @@ convert -size 42x39 xc:white +antialias -fill 'rgb(0,0,255)' \
 convert -size 238x32 xc:black +antialias -fill 'rgb(0,255,0)' -font DejaVu-Sans-Bold-Oblique \
   -pointsize 20 -gravity center -annotate +0+0 'Zundabar Developers' \
   -type Palette -transparent black maker_banner.gif
+
+# The application icon for desktops, enlarged pixel for pixel (-scale replicates pixels at whole
+# factors), and in the Windows and macOS icon formats.
+mkdir -p icons
+for size in 32 64 128 256; do
+  convert app_icon.png -scale "${size}x${size}" "PNG32:icons/app_icon_${size}.png"
+done
+convert icons/app_icon_256.png icons/app_icon_128.png icons/app_icon_64.png icons/app_icon_32.png \
+  icons/zundabar.ico
+png2icns icons/zundabar.icns icons/app_icon_256.png icons/app_icon_128.png \
+  icons/app_icon_32.png >/dev/null

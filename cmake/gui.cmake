@@ -27,3 +27,4 @@ target_link_libraries(zundabar PRIVATE zundabar_ui)
 add_custom_command(TARGET zundabar POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/assets/Music.wav
           $<TARGET_FILE_DIR:zundabar>/Music.wav)
+include(cmake/install.cmake)

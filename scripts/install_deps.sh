@@ -8,6 +8,7 @@ packages=(
   fonts-roboto-unhinted fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool x11-utils imagemagick python3
   pulseaudio pulseaudio-utils sox gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

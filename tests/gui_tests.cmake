@@ -39,3 +39,15 @@ add_test(NAME UseTheOptionsAndAboutWindowsUnderXvfb
           ${PROJECT_SOURCE_DIR}/assets/Music.wav)
 set_tests_properties(UseTheOptionsAndAboutWindowsUnderXvfb PROPERTIES LABELS e2e
   SKIP_RETURN_CODE 77 TIMEOUT 120)
+
+add_test(NAME InstallsLikeADesktopGame
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install/install_test.sh ${PROJECT_BINARY_DIR}
+          ${PROJECT_SOURCE_DIR})
+set_tests_properties(InstallsLikeADesktopGame PROPERTIES LABELS install SKIP_RETURN_CODE 77
+  TIMEOUT 300)
+
+add_executable(zundabar_high_density_tests ui/main_window/high_density_test.cpp)
+target_include_directories(zundabar_high_density_tests PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(zundabar_high_density_tests PRIVATE zundabar_ui GTest::gtest)
+gtest_discover_tests(zundabar_high_density_tests PROPERTIES LABELS gui
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2" DISCOVERY_TIMEOUT 60)

@@ -111,8 +111,16 @@ void PlayfieldWidget::line(float x1, float y1, float x2, float y2, std::optional
   const QColor pen = colour ? QColor(colour->red, colour->green, colour->blue)
                             : palette().color(QPalette::ButtonText);
   QPainter painter(&drawing_);
-  painter.setPen(QPen(pen, 1));
-  painter.drawLine(toPixels(x1, y1), toPixels(x2, y2));
+  const QPoint from = toPixels(x1, y1);
+  const QPoint to = toPixels(x2, y2);
+  if (from.y() == to.y() || from.x() == to.x()) {
+    // A level or upright line fills whole pixels, so on a scaled screen it covers whole device
+    // pixels too rather than straddling two rows.
+    painter.fillRect(QRect(from, to).normalized(), pen);
+  } else {
+    painter.setPen(QPen(pen, 1));
+    painter.drawLine(from, to);
+  }
   layer_->update();
 }
 

@@ -1,0 +1,50 @@
+# Installing the game like any desktop game, and packaging it as a .deb.
+include(GNUInstallDirs)
+
+if(WIN32)
+  target_sources(zundabar PRIVATE packaging/zundabar.rc)
+endif()
+if(APPLE)
+  set(icns ${PROJECT_SOURCE_DIR}/assets/icons/zundabar.icns)
+  target_sources(zundabar PRIVATE ${icns})
+  set_source_files_properties(${icns} PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
+endif()
+set_target_properties(zundabar PROPERTIES
+  WIN32_EXECUTABLE ON
+  MACOSX_BUNDLE ON
+  MACOSX_BUNDLE_BUNDLE_NAME Zundabar
+  MACOSX_BUNDLE_GUI_IDENTIFIER org.example.Zundabar
+  MACOSX_BUNDLE_ICON_FILE zundabar.icns
+  MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION})
+
+install(TARGETS zundabar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
+install(FILES assets/Music.wav DESTINATION ${CMAKE_INSTALL_DATADIR}/zundabar)
+if(UNIX AND NOT APPLE)
+  foreach(size 32 64 128 256)
+    install(FILES assets/icons/app_icon_${size}.png
+      DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+      RENAME org.example.Zundabar.png)
+  endforeach()
+  install(FILES packaging/org.example.Zundabar.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  install(CODE "set(ZUNDABAR_SOURCE_DIR \"${PROJECT_SOURCE_DIR}\")")
+  install(SCRIPT packaging/install_desktop_entry.cmake)
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zundabar)
+set(CPACK_PACKAGE_VENDOR "The Zundabar developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Steer a falling monkey through the gap in the ledge")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Zundabar developers <developers@zundabar.example.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zundabar.example.org/)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "Steer a falling monkey through the gap in the ledge\n A small arcade game: land the monkey's centre over the gap to win the level.")
+# Libraries come from the binary; the About window's narrow serif is a font package.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-extra")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio")
+include(CPack)

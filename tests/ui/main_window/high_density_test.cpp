@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "tests/ui/main_window/form1_fixture.h"
+#include "ui/game_font.h"
+
+namespace {
+
+// On a screen scaled by two the game keeps its layout and stays crisp: every picture pixel and
+// every line becomes a uniform 2 x 2 block of exactly what the unscaled frame shows there.
+class HighDensity : public Form1Fixture {};
+
+TEST_F(HighDensity, TheLayoutIsKeptInLogicalPixels) {
+  EXPECT_EQ(form->devicePixelRatioF(), 2.0);
+  EXPECT_EQ(form->size(), QSize(492, 498));
+  EXPECT_EQ(form->playfield()->geometry(), QRect(7, 7, 476, 450));
+}
+
+TEST_F(HighDensity, AFrameIsTheUnscaledFrameEnlargedPixelForPixel) {
+  GameState& s = state();
+  s.playerX = 100;
+  s.playerY = 200;
+  s.cloudX = 501;
+  s.cloudY = 300;
+  s.crateShown = kTrue;
+  s.crateX = 700;
+  s.crateY = 100;
+  form->game().Timer1_Timer();
+  QWidget* inner = form->playfield()->inner();
+  const QImage doubled = inner->grab().toImage();
+  ASSERT_EQ(doubled.size(), QSize(944, 892));
+  QImage single(inner->size(), QImage::Format_ARGB32);
+  single.setDevicePixelRatio(1);
+  inner->render(&single);
+
+  // Text is drawn at the screen's own resolution, so the labels are left out.
+  QRegion text;
+  for (QLabel* l : inner->findChildren<QLabel*>())
+    if (!l->isHidden()) text += l->geometry();
+  int compared = 0, mismatched = 0;
+  for (int y = 0; y < single.height(); ++y) {
+    for (int x = 0; x < single.width(); ++x) {
+      if (text.contains(QPoint(x, y))) continue;
+      const QRgb expected = single.pixel(x, y);
+      for (int dy = 0; dy < 2; ++dy)
+        for (int dx = 0; dx < 2; ++dx)
+          mismatched += doubled.pixel(2 * x + dx, 2 * y + dy) != expected;
+      ++compared;
+    }
+  }
+  EXPECT_GT(compared, 150000);
+  EXPECT_EQ(mismatched, 0);
+  // The ledge is there, on two whole device rows.
+  const QPoint ledge = PlayfieldWidget::toPixels(5, s.ledgeY);
+  EXPECT_EQ(QColor(doubled.pixel(2 * ledge.x(), 2 * ledge.y())), QColor(Qt::black));
+  EXPECT_EQ(QColor(doubled.pixel(2 * ledge.x(), 2 * ledge.y() + 1)), QColor(Qt::black));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  setenv("QT_SCALE_FACTOR", "2", 1);
+  QTemporaryDir config;
+  setenv("XDG_CONFIG_HOME", qPrintable(config.path()), 1);
+  QApplication app(argc, argv);
+  useGameFont();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
