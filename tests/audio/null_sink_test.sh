@@ -13,29 +13,15 @@ for tool in pulseaudio pactl parec sox; do
 done
 
 work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
+source "$(dirname "$0")/../../scripts/lib/null_sink.sh"
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
+  stop_null_sink
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n --log-level=error \
-  --load="module-native-protocol-unix" \
-  --load="module-null-sink sink_name=zundabar_null" >"$work/pulse.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-if ! pactl info >/dev/null 2>&1; then
-  echo "cannot run: the PulseAudio server did not start"
-  cat "$work/pulse.log"
-  exit 1
-fi
-pactl set-default-sink zundabar_null
+start_null_sink "$work/runtime" || { echo "cannot run: the PulseAudio server did not start"; exit 1; }
 
 parec -d zundabar_null.monitor --file-format=wav "$work/recording.wav" &
 pids+=($!)

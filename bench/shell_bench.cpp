@@ -1,0 +1,125 @@
+// Figures of the Qt shell, one line each as "name value unit": a tick with the frame it draws,
+// the game timer's period, and one music step with the real wave player.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "game/time_mixed_random.h"
+#include "tests/fakes/fake_ports.h"
+#include "ui/game_font.h"
+#include "ui/main_window/form1.h"
+#include "ui/main_window/qt_wave_player.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+double percentile(std::vector<double> values, double p) {
+  std::sort(values.begin(), values.end());
+  return values[std::min(values.size() - 1, static_cast<size_t>(p * values.size()))];
+}
+
+void print(const char* name, double value, const char* unit) {
+  std::printf("%s %.3f %s\n", name, value, unit);
+  std::fflush(stdout);
+}
+
+// Keeps the player far above the ledge so that no level ends during a measurement.
+void keepFlying(Form1& form) { form.game().state().playerY = 0; }
+
+void frame(Form1& form) {
+  QWidget* inner = form.playfield()->inner();
+  QImage image(inner->size() * inner->devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(inner->devicePixelRatioF());
+  std::vector<double> us;
+  for (int i = 0; i < 3000; ++i) {
+    keepFlying(form);
+    const auto start = Clock::now();
+    form.game().Timer1_Timer();
+    inner->render(&image);
+    us.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+  }
+  print("frame_us", median(us), "us");
+}
+
+void period(Form1& form, int ticks) {
+  std::vector<double> stamps;
+  QElapsedTimer clock;
+  clock.start();
+  QTimer& timer1 = form.timer(TimerId::Timer1);
+  QObject::connect(&timer1, &QTimer::timeout, [&] {
+    stamps.push_back(clock.nsecsElapsed() / 1e6);
+    keepFlying(form);
+    if (static_cast<int>(stamps.size()) > ticks) QCoreApplication::quit();
+  });
+  form.setTimer(TimerId::Timer1, true);
+  QApplication::exec();
+  form.setTimer(TimerId::Timer1, false);
+  std::vector<double> periods, deviations;
+  for (size_t i = 1; i < stamps.size(); ++i) {
+    periods.push_back(stamps[i] - stamps[i - 1]);
+    deviations.push_back(std::abs(periods.back() - 60.0));
+  }
+  double sum = 0;
+  for (double p : periods) sum += p;
+  print("period_mean_ms", sum / periods.size(), "ms");
+  print("period_p99_dev_ms", percentile(deviations, 0.99), "ms");
+}
+
+void musicStep() {
+  QTemporaryDir dir;
+  QFile::copy(QString(ZUNDABAR_MUSIC_FILE), dir.filePath("Music.wav"));
+  const QString previous = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  FakeStore store;
+  store.values["Music"] = "True";
+  QtWavePlayer player;
+  Music music(store, player);
+  std::vector<double> ms;
+  for (int i = 0; i < 21; ++i) {
+    const auto start = Clock::now();
+    music.PlayMusic();
+    ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    QElapsedTimer pause;
+    pause.start();
+    while (pause.elapsed() < 50) QCoreApplication::processEvents();
+  }
+  print("music_step_first_ms", ms.front(), "ms");
+  print("music_step_ms", median(ms), "ms");
+  QDir::setCurrent(previous);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QTemporaryDir config;
+  setenv("XDG_CONFIG_HOME", qPrintable(config.path()), 1);
+  QApplication app(argc, argv);
+  useGameFont();
+  const int ticks = argc > 1 ? std::atoi(argv[1]) : 500;
+  FakeKeys keys;
+  FakeStore store;
+  FakeWavePlayer silent;
+  TimeMixedRandom random;
+  Form1 form(keys, store, silent, random);
+  form.show();
+  frame(form);
+  period(form, ticks);
+  musicStep();
+  return 0;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "game/game.h"
+#include "game/time_mixed_random.h"
+#include "tests/fakes/fake_ports.h"
+#include "tests/game/invariants.h"
+
+// A game on recording fakes with a generator whose clock never moves, so that every input
+// replays the same way. Message boxes are counted, not kept.
+struct FuzzGame {
+  class Controls final : public FakeControls {
+   public:
+    int levelsEnded = 0;
+    void setCaption(LabelId, const std::string&) override {}
+    void showMessage(const std::string&) override { ++levelsEnded; }
+  };
+  class Field final : public Playfield {
+   public:
+    void takeFocus() override {}
+    void repaint() override {}
+    void line(float, float, float, float, std::optional<Rgb>) override {}
+    void paint(Picture, int16_t, int16_t) override {}
+  };
+
+  FakeKeys keys;
+  Field playfield;
+  Controls controls;
+  FakeStore store;
+  TimeMixedRandom random{[] { return uint64_t{0}; }};
+  Game game{GamePorts{keys, playfield, controls, store, random}};
+  int levelsSeen = 0;
+
+  // One tick, then the invariants; a broken one stops the fuzzer with a report.
+  void tick() {
+    game.Timer1_Timer();
+    // Escape ends the program halfway through the tick; nothing after it counts.
+    if (controls.ended) return;
+    const bool levelEnded = controls.levelsEnded != levelsSeen;
+    levelsSeen = controls.levelsEnded;
+    check(levelEnded);
+  }
+
+  void check(bool levelJustSetUp) {
+    const std::string broken = brokenInvariant(game.state(), levelJustSetUp);
+    if (broken.empty()) return;
+    std::fprintf(stderr, "broken invariant: %s\n", broken.c_str());
+    std::abort();
+  }
+};

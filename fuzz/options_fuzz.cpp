@@ -1,0 +1,41 @@
+// Four arbitrary texts as the stored options: a full reset, level setups, music steps, the
+// options window's load steps and a few hundred ticks must keep every rule.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "fuzz/fuzz_game.h"
+#include "play/music.h"
+#include "settings/options_behaviour.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzedDataProvider input(data, size);
+  FuzzGame f;
+  for (const char* key : {"Progression", "Jump", "Crates", "Music"}) {
+    // A missing key and a present one are both worth trying.
+    if (input.ConsumeBool()) f.store.values[key] = input.ConsumeRandomLengthString(64);
+  }
+  FakeWavePlayer player;
+  Music music(f.store, player);
+  OptionsBehaviour options(f.game, f.store, music, f.controls);
+
+  f.game.Form_Load();
+  f.check(true);
+  const OptionsChoices choices = options.Form_Load();
+  if (choices.progression < 1 || choices.progression > 10 || choices.jump < 1 || choices.jump > 10)
+    std::abort();
+  music.tmrMusic_Timer();
+  const std::string musicText = f.store.values["Music"];
+  if (musicText != "True" && musicText != "False") std::abort();
+
+  const int ticks = input.ConsumeIntegralInRange(0, 400);
+  for (int t = 0; t < ticks; ++t) {
+    const uint8_t keys = input.ConsumeIntegral<uint8_t>();
+    f.keys.held.clear();
+    if (keys & 1) f.keys.held.insert(VirtualKey::Left);
+    if (keys & 2) f.keys.held.insert(VirtualKey::Up);
+    if (keys & 4) f.keys.held.insert(VirtualKey::Right);
+    if (keys & 8) f.keys.held.insert(VirtualKey::Down);
+    f.tick();
+  }
+  music.PlayMusic();
+  return 0;
+}

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Builds in Release and prints every figure as "name value unit", measured side by side in one run.
+# Usage: scripts/bench.sh [RUNS]   (RUNS start-ups of each program, 5 by default)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-5}
+scripts/install_deps.sh >&2
+cmake --preset release >&2
+cmake --build --preset release --target zundabar zundabar_tick_bench zundabar_shell_bench \
+  zundabar_bare_window >&2
+bin=build-release
+work=$(mktemp -d)
+source scripts/lib/null_sink.sh
+cleanup() {
+  kill $(jobs -p) 2>/dev/null || true
+  stop_null_sink
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+start_null_sink "$work/runtime" >&2
+export XDG_CONFIG_HOME=$work/config
+median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+# The game logic alone: Google Benchmark's median of repetitions.
+"$bin/bench/zundabar_tick_bench" --benchmark_filter=OrdinaryTick --benchmark_repetitions=5 \
+  --benchmark_format=json 2>/dev/null >"$work/tick.json"
+python3 - "$work/tick.json" <<'PY'
+import json, sys
+runs = json.load(open(sys.argv[1]))["benchmarks"]
+median = [b for b in runs if b.get("aggregate_name") == "median"][0]
+print(f"tick_ns {median['real_time']:.1f} ns")
+PY
+
+# The shell: a tick with its frame, the timer's period over 500 ticks, a music step.
+QT_QPA_PLATFORM=offscreen "$bin/bench/zundabar_shell_bench" 500 2>/dev/null
+
+# Start-up and memory against a bare Qt window of the same size, under a private Xvfb.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n 1 "$work/display")"
+cp assets/Music.wav "$work/"
+# Milliseconds from the start of the process until its window is on the screen, then the peak
+# resident memory once it waits at its first screen.
+measure() {
+  local program=$1 title=$2 start pid shown
+  start=$(date +%s%N)
+  (cd "$work" && exec "$program") >/dev/null 2>&1 &
+  pid=$!
+  until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do sleep 0.002; done
+  shown=$(date +%s%N)
+  sleep 1
+  echo "$(((shown - start) / 1000)) $(awk '/VmHWM/ { print $2 }' /proc/$pid/status)"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+}
+for _ in $(seq "$runs"); do
+  measure "$PWD/$bin/zundabar" Zundabar >>"$work/game"
+  measure "$PWD/$bin/bench/zundabar_bare_window" Bare >>"$work/bare"
+done
+game_us=$(cut -d' ' -f1 "$work/game" | median)
+bare_us=$(cut -d' ' -f1 "$work/bare" | median)
+game_kib=$(cut -d' ' -f2 "$work/game" | median)
+bare_kib=$(cut -d' ' -f2 "$work/bare" | median)
+awk -v g="$game_us" -v b="$bare_us" -v gm="$game_kib" -v bm="$bare_kib" 'BEGIN {
+  printf "startup_game_ms %.1f ms\nstartup_bare_ms %.1f ms\nstartup_ratio %.3f ratio\n",
+    g / 1000, b / 1000, g / b
+  printf "rss_game_kib %d KiB\nrss_bare_kib %d KiB\nrss_ratio %.3f ratio\n", gm, bm, gm / bm
+}'
