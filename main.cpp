@@ -5,7 +5,7 @@
 #include "ui/game_font.h"
 #include "ui/main_window/form1.h"
 #include "ui/main_window/key_state_filter.h"
-#include "ui/main_window/qt_wave_player.h"
+#include "ui/main_window/lazy_wave_player.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
 
   KeyStateFilter keys;
   QSettingsStore store;
-  QtWavePlayer player;
+  LazyWavePlayer player;
   TimeMixedRandom random;
   Form1 form(keys, store, player, random, QSettingsStore::location());
   form.show();

@@ -18,7 +18,7 @@
 #include "tests/fakes/fake_ports.h"
 #include "ui/game_font.h"
 #include "ui/main_window/form1.h"
-#include "ui/main_window/qt_wave_player.h"
+#include "ui/main_window/lazy_wave_player.h"
 
 namespace {
 
@@ -88,7 +88,7 @@ void musicStep() {
   QDir::setCurrent(dir.path());
   FakeStore store;
   store.values["Music"] = "True";
-  QtWavePlayer player;
+  LazyWavePlayer player({ZUNDABAR_AUDIO_MODULE});
   Music music(store, player);
   std::vector<double> ms;
   for (int i = 0; i < 21; ++i) {

@@ -13,15 +13,26 @@ add_library(zundabar_ui STATIC
   ui/main_window/key_state_filter.cpp
   ui/main_window/message_box.cpp
   ui/main_window/playfield_widget.cpp
-  ui/main_window/qt_wave_player.cpp
+  ui/main_window/lazy_wave_player.cpp
   ui/options_window/frm_options.cpp
   ui/window_parts.cpp
 )
-target_link_libraries(zundabar_ui PUBLIC zundabar_core zundabar_settings_qt Qt6::Widgets
-  Qt6::Multimedia)
+target_link_libraries(zundabar_ui PUBLIC zundabar_core zundabar_settings_qt Qt6::Widgets)
+
+# The audio stack in a module of its own, loaded at the first music step; the program itself
+# does not link Qt Multimedia.
+add_library(zundabar_audio_player STATIC ui/main_window/qt_wave_player.cpp)
+set_target_properties(zundabar_audio_player PROPERTIES POSITION_INDEPENDENT_CODE ON)
+target_link_libraries(zundabar_audio_player PUBLIC zundabar_core Qt6::Multimedia)
+add_library(zundabar_audio MODULE ui/main_window/audio_module.cpp)
+set_target_properties(zundabar_audio PROPERTIES PREFIX "" SUFFIX ".so"
+  LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+
+target_link_libraries(zundabar_audio PRIVATE zundabar_audio_player)
 
 add_executable(zundabar main.cpp)
 target_link_libraries(zundabar PRIVATE zundabar_ui)
+add_dependencies(zundabar zundabar_audio)
 
 # The game plays Music.wav from its current directory; the build folder gets a copy to start in.
 add_custom_command(TARGET zundabar POST_BUILD

@@ -18,6 +18,8 @@ set_target_properties(zundabar PROPERTIES
   MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION})
 
 install(TARGETS zundabar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
+# Beside the program's lib folder, where the program looks for it: PREFIX/lib/zundabar.
+install(TARGETS zundabar_audio LIBRARY DESTINATION lib/zundabar)
 install(FILES assets/Music.wav DESTINATION ${CMAKE_INSTALL_DATADIR}/zundabar)
 if(UNIX AND NOT APPLE)
   foreach(size 32 64 128 256)

@@ -7,6 +7,7 @@ add_executable(zundabar_gui_tests
   ui/gui_test_main.cpp
   ui/main_window/form1_layout_test.cpp
   ui/main_window/key_state_filter_test.cpp
+  ui/main_window/lazy_wave_player_test.cpp
   ui/main_window/message_box_test.cpp
   ui/main_window/play_control_window_test.cpp
   ui/main_window/playfield_render_test.cpp
@@ -15,6 +16,9 @@ add_executable(zundabar_gui_tests
 )
 target_include_directories(zundabar_gui_tests PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(zundabar_gui_tests PRIVATE zundabar_ui Qt6::Test GTest::gtest)
+target_compile_definitions(zundabar_gui_tests PRIVATE
+  ZUNDABAR_AUDIO_MODULE="$<TARGET_FILE:zundabar_audio>")
+add_dependencies(zundabar_gui_tests zundabar_audio)
 gtest_discover_tests(zundabar_gui_tests PROPERTIES LABELS gui
   ENVIRONMENT QT_QPA_PLATFORM=offscreen DISCOVERY_TIMEOUT 60
   DISCOVERY_EXTRA_ARGS "" )
@@ -22,9 +26,10 @@ gtest_discover_tests(zundabar_gui_tests PROPERTIES LABELS gui
 add_executable(zundabar_play_wav audio/play_wav.cpp)
 target_include_directories(zundabar_play_wav PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(zundabar_play_wav PRIVATE zundabar_ui)
+add_dependencies(zundabar_play_wav zundabar_audio)
 add_test(NAME MusicIsHeardOnANullSink
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/audio/null_sink_test.sh $<TARGET_FILE:zundabar_play_wav>
-          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
+          $<TARGET_FILE:zundabar_audio> ${PROJECT_SOURCE_DIR}/assets/Music.wav)
 set_tests_properties(MusicIsHeardOnANullSink PROPERTIES LABELS audio SKIP_RETURN_CODE 77
   TIMEOUT 60)
 

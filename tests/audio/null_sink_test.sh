@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Plays a wave file through the game's wave player into a PulseAudio null sink and checks that
 # the recording of the sink's monitor is not silent.
-# Usage: null_sink_test.sh PLAY_WAV_BINARY WAVE_FILE
+# Usage: null_sink_test.sh PLAY_WAV_BINARY AUDIO_MODULE WAVE_FILE
 set -euo pipefail
 player=$1
-wave=$2
+module=$2
+wave=$3
 for tool in pulseaudio pactl parec sox; do
   if ! command -v "$tool" >/dev/null; then
     echo "cannot run: $tool is missing (scripts/install_deps.sh installs it)"
@@ -27,7 +28,7 @@ parec -d zundabar_null.monitor --file-format=wav "$work/recording.wav" &
 pids+=($!)
 sleep 0.3
 cp "$wave" "$work/Music.wav"
-(cd "$work" && QT_QPA_PLATFORM=offscreen "$player" Music.wav 3000)
+(cd "$work" && QT_QPA_PLATFORM=offscreen "$player" "$module" Music.wav 3000)
 sleep 0.3
 kill "${pids[-1]}"
 wait "${pids[-1]}" 2>/dev/null || true

@@ -12,6 +12,7 @@ dark=$(convert "$shots/installed-start.png" -crop 169x29+195+154 +repage -colors
 awk -v d="$dark" 'BEGIN { exit !(d < 0.2) }' || fail "no start prompt on the screen"
 xdotool key space
 sleep 0.5
+grep -q "audio module" "$work/game.log" && fail "the installed game did not find its audio module"
 xdotool key Escape
 status=0
 wait_exit 2 || status=$?

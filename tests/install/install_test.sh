@@ -42,7 +42,7 @@ done
 (cd "$build" && cpack -B "$work/package" >/dev/null)
 deb=$(ls "$work"/package/zundabar_*.deb)
 dpkg-deb -x "$deb" "$work/unpacked"
-for f in usr/bin/zundabar usr/share/zundabar/Music.wav usr/share/metainfo/org.example.Zundabar.metainfo.xml \
+for f in usr/bin/zundabar usr/lib/zundabar/zundabar_audio.so usr/share/zundabar/Music.wav usr/share/metainfo/org.example.Zundabar.metainfo.xml \
   usr/share/icons/hicolor/256x256/apps/org.example.Zundabar.png; do
   [ -e "$work/unpacked/$f" ] || fail "the package lacks $f"
 done
