@@ -7,7 +7,7 @@ runs=${1:-5}
 scripts/install_deps.sh >&2
 cmake --preset release >&2
 cmake --build --preset release --target zundabar zundabar_tick_bench zundabar_shell_bench \
-  zundabar_bare_window >&2
+  zundabar_bare_window zundabar_startup_probe >&2
 bin=build-release
 work=$(mktemp -d)
 source scripts/lib/null_sink.sh
@@ -35,35 +35,30 @@ PY
 # The shell: a tick with its frame, the timer's period over 500 ticks, a music step.
 QT_QPA_PLATFORM=offscreen "$bin/bench/zundabar_shell_bench" 500 2>/dev/null
 
-# Start-up and memory against a bare Qt window of the same size, under a private Xvfb.
+# Start-up and memory against a bare Qt window of the same size, under a private Xvfb: from the
+# start of the process until the window is mapped and painted, then the peak resident memory
+# while it waits at its first screen.
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$work/display")"
 cp assets/Music.wav "$work/"
-# Milliseconds from the start of the process until its window is on the screen, then the peak
-# resident memory once it waits at its first screen.
-measure() {
-  local program=$1 title=$2 start pid shown
-  start=$(date +%s%N)
-  (cd "$work" && exec "$program") >/dev/null 2>&1 &
-  pid=$!
-  until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do sleep 0.002; done
-  shown=$(date +%s%N)
-  sleep 1
-  echo "$(((shown - start) / 1000)) $(awk '/VmHWM/ { print $2 }' /proc/$pid/status)"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-}
 for _ in $(seq "$runs"); do
-  measure "$PWD/$bin/zundabar" Zundabar >>"$work/game"
-  measure "$PWD/$bin/bench/zundabar_bare_window" Bare >>"$work/bare"
+  (cd "$work" && "$OLDPWD/$bin/bench/zundabar_startup_probe" "$OLDPWD/$bin/zundabar") >>"$work/game"
+  "$bin/bench/zundabar_startup_probe" "$bin/bench/zundabar_bare_window" >>"$work/bare"
+  "$bin/bench/zundabar_startup_probe" "$bin/bench/zundabar_bare_window" --label >>"$work/label"
 done
-game_us=$(cut -d' ' -f1 "$work/game" | median)
-bare_us=$(cut -d' ' -f1 "$work/bare" | median)
+game_ms=$(cut -d' ' -f1 "$work/game" | median)
+bare_ms=$(cut -d' ' -f1 "$work/bare" | median)
 game_kib=$(cut -d' ' -f2 "$work/game" | median)
 bare_kib=$(cut -d' ' -f2 "$work/bare" | median)
-awk -v g="$game_us" -v b="$bare_us" -v gm="$game_kib" -v bm="$bare_kib" 'BEGIN {
+label_ms=$(cut -d' ' -f1 "$work/label" | median)
+label_kib=$(cut -d' ' -f2 "$work/label" | median)
+awk -v g="$game_ms" -v b="$bare_ms" -v l="$label_ms" -v gm="$game_kib" -v bm="$bare_kib" \
+  -v lm="$label_kib" 'BEGIN {
   printf "startup_game_ms %.1f ms\nstartup_bare_ms %.1f ms\nstartup_ratio %.3f ratio\n",
-    g / 1000, b / 1000, g / b
+    g, b, g / b
   printf "rss_game_kib %d KiB\nrss_bare_kib %d KiB\nrss_ratio %.3f ratio\n", gm, bm, gm / bm
+  # The same against a bare window that shows one caption.
+  printf "startup_labelled_bare_ms %.1f ms\nstartup_text_ratio %.3f ratio\n", l, g / l
+  printf "rss_labelled_bare_kib %d KiB\nrss_text_ratio %.3f ratio\n", lm, gm / lm
 }'

@@ -53,9 +53,9 @@ frmAbout::frmAbout(QWidget* mainWindow, MainWindowControls& main, const QString&
   location->setFont(serif);
   location->setWordWrap(false);
   location->setToolTip("On this computer the options are kept in " + optionsLocation);
-  addImage(this, "Image2", twipsRect(555, 2625, 3570, 480), ":/assets/maker_banner.gif");
+  addImage(this, "Image2", twipsRect(555, 2625, 3570, 480), ":/assets/maker_banner.png");
   addLabel(this, "Label1", twipsRect(1050, 210, 3165, 1380), kAboutParagraph);
-  addImage(this, "Image1", twipsRect(210, 210, 630, 585), ":/assets/pi_sign.gif");
+  addImage(this, "Image1", twipsRect(210, 210, 630, 585), ":/assets/pi_sign.png");
 
   cmdClose->setFocus();
 }

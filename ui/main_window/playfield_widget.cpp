@@ -17,8 +17,8 @@ struct Holder {
 const Holder kHolders[] = {
     {"imgU", ":/assets/player_up.png", twipsRect(3360, 2205, 480, 480)},
     {"imgD", ":/assets/player_down.png", twipsRect(3255, 2940, 480, 480)},
-    {"imgCloud", ":/assets/cloud.gif", twipsRect(630, 420, 1755, 810)},
-    {"imgCrate", ":/assets/crate.gif", twipsRect(5145, 630, 240, 240)},
+    {"imgCloud", ":/assets/cloud.png", twipsRect(630, 420, 1755, 810)},
+    {"imgCrate", ":/assets/crate.png", twipsRect(5145, 630, 240, 240)},
 };
 
 }  // namespace
@@ -26,7 +26,7 @@ const Holder kHolders[] = {
 // Draws the landscape unscaled at the inner top-left corner; what does not fit is clipped.
 class PlayfieldWidget::Inner final : public QWidget {
  public:
-  explicit Inner(QWidget* parent) : QWidget(parent), landscape_(":/assets/landscape.gif") {
+  explicit Inner(QWidget* parent) : QWidget(parent), landscape_(":/assets/landscape.png") {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
 
@@ -41,10 +41,11 @@ class PlayfieldWidget::Inner final : public QWidget {
   QPixmap landscape_;
 };
 
-// Shows the drawing above the labels; clicks pass through to what lies below.
+// Shows the drawing above the labels, in the order it was made; clicks pass through to what
+// lies below.
 class PlayfieldWidget::DrawingLayer final : public QWidget {
  public:
-  DrawingLayer(QWidget* parent, const QImage& drawing) : QWidget(parent), drawing_(drawing) {
+  DrawingLayer(QWidget* parent, const std::vector<DrawOp>& ops) : QWidget(parent), ops_(ops) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
   }
@@ -52,11 +53,20 @@ class PlayfieldWidget::DrawingLayer final : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.drawImage(0, 0, drawing_);
+    for (const DrawOp& op : ops_) {
+      if (!op.picture.isNull()) {
+        painter.drawPixmap(op.area.topLeft(), op.picture);
+      } else if (!op.area.isNull()) {
+        painter.fillRect(op.area, op.colour);
+      } else {
+        painter.setPen(QPen(op.colour, 1));
+        painter.drawLine(op.line);
+      }
+    }
   }
 
  private:
-  const QImage& drawing_;
+  const std::vector<DrawOp>& ops_;
 };
 
 PlayfieldWidget::PlayfieldWidget(QWidget* parent) : QFrame(parent) {
@@ -67,7 +77,7 @@ PlayfieldWidget::PlayfieldWidget(QWidget* parent) : QFrame(parent) {
   inner_ = new Inner(this);
   inner_->setObjectName("Picture1Inner");
   inner_->setGeometry(QRect(QPoint(kBorderPx, kBorderPx), kInnerSizePx));
-  layer_ = new DrawingLayer(inner_, drawing_);
+  layer_ = new DrawingLayer(inner_, ops_);
   layer_->setGeometry(QRect(QPoint(0, 0), kInnerSizePx));
   for (size_t i = 0; i < holders_.size(); ++i) {
     holders_[i] = new QLabel(inner_);
@@ -76,7 +86,6 @@ PlayfieldWidget::PlayfieldWidget(QWidget* parent) : QFrame(parent) {
     holders_[i]->setGeometry(kHolders[i].twips);
     holders_[i]->hide();
   }
-  prepareDrawing();
 }
 
 QPixmap PlayfieldWidget::picture(Picture picture) const {
@@ -90,43 +99,30 @@ QPoint PlayfieldWidget::toPixels(double x, double y) {
                 static_cast<int>(std::lround(y * kPixelsPerUnitY)));
 }
 
-void PlayfieldWidget::prepareDrawing() {
-  // At the screen's own resolution, so that lines and pictures land on whole device pixels.
-  const qreal ratio = devicePixelRatioF();
-  if (drawing_.isNull() || drawing_.devicePixelRatio() != ratio) {
-    drawing_ = QImage(kInnerSizePx * ratio, QImage::Format_ARGB32_Premultiplied);
-    drawing_.setDevicePixelRatio(ratio);
-  }
-  drawing_.fill(Qt::transparent);
-}
-
 void PlayfieldWidget::takeFocus() { setFocus(Qt::OtherFocusReason); }
 
 void PlayfieldWidget::repaint() {
-  prepareDrawing();
+  ops_.clear();
   layer_->update();
 }
 
 void PlayfieldWidget::line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) {
   const QColor pen = colour ? QColor(colour->red, colour->green, colour->blue)
                             : palette().color(QPalette::ButtonText);
-  QPainter painter(&drawing_);
   const QPoint from = toPixels(x1, y1);
   const QPoint to = toPixels(x2, y2);
   if (from.y() == to.y() || from.x() == to.x()) {
     // A level or upright line fills whole pixels, so on a scaled screen it covers whole device
     // pixels too rather than straddling two rows.
-    painter.fillRect(QRect(from, to).normalized(), pen);
+    ops_.push_back({QRect(from, to).normalized(), {}, pen, {}});
   } else {
-    painter.setPen(QPen(pen, 1));
-    painter.drawLine(from, to);
+    ops_.push_back({{}, QLine(from, to), pen, {}});
   }
   layer_->update();
 }
 
 void PlayfieldWidget::paint(Picture picture, int16_t x, int16_t y) {
   // At the picture's own size; transparent pixels of the player leave the landscape showing.
-  QPainter painter(&drawing_);
-  painter.drawPixmap(toPixels(x, y), this->picture(picture));
+  ops_.push_back({QRect(toPixels(x, y), QSize(1, 1)), {}, {}, this->picture(picture)});
   layer_->update();
 }

@@ -1,16 +1,18 @@
 #pragma once
 
 #include <QFrame>
-#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <array>
+#include <vector>
 
 #include "game/playfield.h"
 
 // The playfield Picture1: a sunken panel whose inner area shows the landscape, the labels that
 // sit on it, and above them a drawing layer holding what was painted since the last repaint.
 // Positions arrive in playfield units, 1000 x 1000 over the 472 x 446 pixel inner area.
+// The layer keeps the drawing operations rather than their pixels: a frame is at most seven of
+// them, and replaying them draws at the screen's own resolution.
 class PlayfieldWidget final : public QFrame, public Playfield {
   Q_OBJECT
 
@@ -24,8 +26,6 @@ class PlayfieldWidget final : public QFrame, public Playfield {
 
   // The inner area: the parent of the labels that lie on the playfield.
   QWidget* inner() const { return inner_; }
-  // What the drawing layer holds, for tests.
-  const QImage& drawing() const { return drawing_; }
   QPixmap picture(Picture picture) const;
   // Ensures the drawing layer is on top of labels added to the inner area.
   void raiseDrawingLayer();
@@ -40,10 +40,15 @@ class PlayfieldWidget final : public QFrame, public Playfield {
  private:
   class Inner;
   class DrawingLayer;
-  void prepareDrawing();
+  struct DrawOp {
+    QRect area;       // a filled level or upright line, or where a picture goes
+    QLine line;       // a slanted line
+    QColor colour;    // of a line
+    QPixmap picture;  // null for a line
+  };
 
   QWidget* inner_;
   DrawingLayer* layer_;
-  QImage drawing_;
+  std::vector<DrawOp> ops_;
   std::array<QLabel*, 4> holders_{};
 };

@@ -1,0 +1,78 @@
+// Starts a program and measures, from the X server's side, the time until its first window is
+// mapped and painted (its centre pixel is no longer the screen's black), then its peak resident
+// memory once it waits. Prints "MILLISECONDS KIB".
+// Usage: zundabar_startup_probe PROGRAM [ARGS...]
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+long peakResidentKib(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+  return -1;
+}
+
+unsigned long centrePixel(Display* display, Window window) {
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(display, window, &attributes)) return 0;
+  XImage* image = XGetImage(display, window, attributes.width / 2, attributes.height / 2, 1, 1,
+                            AllPlanes, ZPixmap);
+  if (!image) return 0;
+  const unsigned long pixel = XGetPixel(image, 0, 0);
+  XDestroyImage(image);
+  return pixel;
+}
+
+int ignoreErrors(Display*, XErrorEvent*) { return 0; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s PROGRAM [ARGS...]\n", argv[0]);
+    return 2;
+  }
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) {
+    std::fprintf(stderr, "cannot open the display\n");
+    return 1;
+  }
+  XSetErrorHandler(ignoreErrors);
+  const Window root = DefaultRootWindow(display);
+  XSelectInput(display, root, SubstructureNotifyMask);
+  XSync(display, False);
+
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t child = fork();
+  if (child == 0) {
+    execvp(argv[1], argv + 1);
+    _exit(127);
+  }
+  Window shown = 0;
+  while (!shown) {
+    XEvent event;
+    XNextEvent(display, &event);
+    if (event.type == MapNotify && event.xmap.event == root) shown = event.xmap.window;
+  }
+  while (centrePixel(display, shown) == 0)
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+  const double ms =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  std::printf("%.2f %ld\n", ms, peakResidentKib(child));
+  kill(child, SIGTERM);
+  waitpid(child, nullptr, 0);
+  XCloseDisplay(display);
+  return 0;
+}
