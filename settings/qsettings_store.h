@@ -16,9 +16,15 @@ class QSettingsStore final : public SettingsStore {
   static QString location();
 
  private:
-  bool fileLooksCorrupt() const;
+  struct FileCheck {
+    bool unreadable = false;  // binary, not text, or far too large
+    int damagedLine = 0;      // the first line that is no part of an options file, from 1
+  };
+  FileCheck checkFile() const;
   void reportOnce(bool& reported, const QString& line);
 
   bool corruptReported_ = false;
+  bool tooLongReported_ = false;
+  bool damagedReported_ = false;
   bool readErrorReported_ = false;
 };

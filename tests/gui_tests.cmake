@@ -56,3 +56,9 @@ target_include_directories(zundabar_high_density_tests PRIVATE ${PROJECT_SOURCE_
 target_link_libraries(zundabar_high_density_tests PRIVATE zundabar_ui GTest::gtest)
 gtest_discover_tests(zundabar_high_density_tests PROPERTIES LABELS gui
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2" DISCOVERY_TIMEOUT 60)
+
+add_test(NAME SurviveBrokenMusicAndOptionsFiles
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/faults_test.sh $<TARGET_FILE:zundabar>
+          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
+set_tests_properties(SurviveBrokenMusicAndOptionsFiles PROPERTIES LABELS e2e
+  SKIP_RETURN_CODE 77 TIMEOUT 300)

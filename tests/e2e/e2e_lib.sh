@@ -118,3 +118,23 @@ crop() {
 stored() {
   grep -q "^$1\$" "$settings_file" 2>/dev/null
 }
+
+# Escape quits only during play: a message box left open by random keys is closed first.
+# Returns the game's exit status, or 1 when it did not end.
+quit_with_escape() {
+  for _ in 1 2 3 4 5; do
+    local box
+    box=$(xdotool search --onlyvisible --name '^Zundabar$' 2>/dev/null | grep -vx "$main_window" |
+      head -n 1) || true
+    if [ -n "$box" ]; then
+      xdotool windowfocus "$box"
+      xdotool key Return
+      sleep 0.2
+    fi
+    xdotool windowfocus "$main_window" 2>/dev/null || true
+    xdotool key Escape
+    if wait_exit 1; then return 0; fi
+    [ -n "$(ps -o stat= -p "$game_pid" | grep -v Z)" ] || { wait "$game_pid"; return; }
+  done
+  return 1
+}

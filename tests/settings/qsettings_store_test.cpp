@@ -105,6 +105,36 @@ TEST_F(QSettingsStoreTest, AnUnwritableLocationSaysSoNamingTheFileAndDoesNotCras
   EXPECT_EQ(store.get("Progression"), "");
 }
 
+TEST_F(QSettingsStoreTest, ADamagedLineIsToldOnceAndTheOtherLinesStillCount) {
+  writeFile("[Settings]\nProgression=7\nthis is not an option\nJump=4\n[Setti");
+  QSettingsStore store;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(store.get("Progression"), "7");
+  EXPECT_EQ(store.get("Jump"), "4");
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_NE(said.find("line 3 of the options file " + file().toStdString()), std::string::npos)
+      << said;
+  // Saving keeps the readable options and says nothing more.
+  testing::internal::CaptureStderr();
+  store.save("Music", "True");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(QSettingsStore().get("Progression"), "7");
+  EXPECT_EQ(QSettingsStore().get("Music"), "True");
+}
+
+TEST_F(QSettingsStoreTest, AnOverlongValueIsIgnoredAndToldOnce) {
+  writeFile("[Settings]\nProgression=" + QByteArray(100000, '9') + "\nJump=4\n");
+  QSettingsStore store;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(store.get("Progression"), "");
+  EXPECT_EQ(store.get("Progression"), "");
+  EXPECT_EQ(store.get("Jump"), "4");
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_NE(said.find("Progression"), std::string::npos) << said;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -29,8 +29,7 @@ void LazyWavePlayer::play(const std::string& fileName) {
       if (library_.load()) break;
       failures << library_.errorString();
     }
-    auto create =
-        reinterpret_cast<CreateWavePlayer>(library_.resolve(kCreateWavePlayerSymbol));
+    auto create = reinterpret_cast<CreateWavePlayer>(library_.resolve(kCreateWavePlayerSymbol));
     if (create) {
       playerObject_ = create(&player_);
     } else {

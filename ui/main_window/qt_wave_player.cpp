@@ -1,10 +1,13 @@
 #include "ui/main_window/qt_wave_player.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
 #include <cstdio>
+
+#include "play/wave_header.h"
 
 QtWavePlayer::QtWavePlayer(QObject* parent) : QObject(parent) {}
 
@@ -28,6 +31,12 @@ void QtWavePlayer::play(const std::string& fileName) {
   if (!info.exists()) return;
   if (!info.isFile()) return refuse(path, "it is not a file");
   if (info.size() > kMaxMusicBytes) return refuse(path, "it is larger than 64 MiB");
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return refuse(path, file.errorString());
+  const QByteArray head = file.read(kWaveHeadBytes);
+  const std::string problem =
+      waveFileProblem(std::string_view(head.constData(), head.size()), info.size());
+  if (!problem.empty()) return refuse(path, QString::fromStdString(problem));
 
   if (!effect_) {
     effect_ = new QSoundEffect(this);
