@@ -119,8 +119,8 @@ stored() {
   grep -q "^$1\$" "$settings_file" 2>/dev/null
 }
 
-# Escape quits only during play: a message box left open by random keys is closed first.
-# Returns the game's exit status, or 1 when it did not end.
+# Escape quits only during play: a message box left open by random keys is closed first, and a
+# paused game is resumed with Backspace. Returns the game's exit status, or 1 when it did not end.
 quit_with_escape() {
   for _ in 1 2 3 4 5; do
     local box
@@ -135,6 +135,8 @@ quit_with_escape() {
     xdotool key Escape
     if wait_exit 1; then return 0; fi
     [ -n "$(ps -o stat= -p "$game_pid" | grep -v Z)" ] || { wait "$game_pid"; return; }
+    xdotool key BackSpace
+    sleep 0.3
   done
   return 1
 }
