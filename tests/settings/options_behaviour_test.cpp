@@ -2,19 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/fakes/fake_ports.h"
+#include "tests/game/game_fixture.h"
 
 namespace {
 
-class OptionsBehaviourTest : public ::testing::Test {
+class OptionsBehaviourTest : public GameFixture {
  protected:
-  FakeKeys keys;
-  FakePlayfield playfield;
-  FakeControls controls;
-  FakeStore store;
-  ScriptedRandom random;
   FakeWavePlayer player;
-  Game game{GamePorts{keys, playfield, controls, store, random}};
   Music music{store, player};
   OptionsBehaviour options{game, store, music, controls};
 

@@ -1,4 +1,4 @@
-#include "tests/trace/trace_runner.h"
+#include "tools/trace/trace_runner.h"
 
 #include <gtest/gtest.h>
 

@@ -90,28 +90,28 @@ Form1::Form1(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSou
   image1_->setToolTip("About Zundabar");
   playfield_->raiseDrawingLayer();
 
-  struct TimerSpec {
+  struct TimerSetup {
     TimerId id;
     const char* name;
     int intervalMs;
     bool on;
     std::function<void()> handler;
   };
-  const TimerSpec specs[] = {
+  const TimerSetup setups[] = {
       {TimerId::Timer1, "Timer1", kTickIntervalMs, false, [this] { game_.Timer1_Timer(); }},
       {TimerId::tmrMusic, "tmrMusic", kMusicReplayIntervalMs, false,
        [this] { music_.tmrMusic_Timer(); }},
       {TimerId::tmrListen, "tmrListen", kListenIntervalMs, true,
        [this] { playControl_.tmrListen_Timer(); }},
   };
-  for (const TimerSpec& spec : specs) {
+  for (const TimerSetup& setup : setups) {
     auto* timer = new QTimer(this);
-    timer->setObjectName(spec.name);
+    timer->setObjectName(setup.name);
     timer->setTimerType(Qt::PreciseTimer);
-    timer->setInterval(spec.intervalMs);
-    connect(timer, &QTimer::timeout, this, spec.handler);
-    if (spec.on) timer->start();
-    timers_[spec.id] = timer;
+    timer->setInterval(setup.intervalMs);
+    connect(timer, &QTimer::timeout, this, setup.handler);
+    if (setup.on) timer->start();
+    timers_[setup.id] = timer;
   }
 
   game_.Form_Load();

@@ -1,12 +1,7 @@
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
-#include <QApplication>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include "tests/ui/main_window/form1_fixture.h"
-#include "ui/game_font.h"
+#include "tests/ui/widget_test_main.h"
 
 namespace {
 
@@ -62,13 +57,4 @@ TEST_F(HighDensity, AFrameIsTheUnscaledFrameEnlargedPixelForPixel) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  setenv("QT_SCALE_FACTOR", "2", 1);
-  QTemporaryDir config;
-  setenv("XDG_CONFIG_HOME", qPrintable(config.path()), 1);
-  QApplication app(argc, argv);
-  useGameFont();
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
+int main(int argc, char** argv) { return runWidgetTests(argc, argv, "2"); }

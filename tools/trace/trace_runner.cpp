@@ -1,4 +1,4 @@
-#include "tests/trace/trace_runner.h"
+#include "tools/trace/trace_runner.h"
 
 #include <charconv>
 #include <cmath>
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "game/game.h"
-#include "tests/trace/trace_ports.h"
+#include "tools/trace/trace_ports.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/trace/trace_ports.h"
+#include "tools/trace/trace_ports.h"
 
 namespace trace {
 
