@@ -25,7 +25,7 @@ add_library(zundabar_audio_player STATIC ui/main_window/qt_wave_player.cpp)
 set_target_properties(zundabar_audio_player PROPERTIES POSITION_INDEPENDENT_CODE ON)
 target_link_libraries(zundabar_audio_player PUBLIC zundabar_core Qt6::Multimedia)
 add_library(zundabar_audio MODULE ui/main_window/audio_module.cpp)
-set_target_properties(zundabar_audio PROPERTIES PREFIX "" SUFFIX ".so"
+set_target_properties(zundabar_audio PROPERTIES PREFIX ""
   LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
 
 target_link_libraries(zundabar_audio PRIVATE zundabar_audio_player)

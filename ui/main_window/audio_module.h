@@ -7,5 +7,6 @@ class WavePlayer;
 // player, and returns the object that owns it.
 using CreateWavePlayer = QObject* (*)(WavePlayer** player);
 
-inline constexpr const char* kAudioModuleName = "zundabar_audio.so";
+// Without a suffix: the platform's own (.so, .dll, .dylib) is added when it is loaded.
+inline constexpr const char* kAudioModuleName = "zundabar_audio";
 inline constexpr const char* kCreateWavePlayerSymbol = "zundabarCreateWavePlayer";

@@ -127,8 +127,8 @@ void Form1::addRuntimeLabel(LabelId id, const char* name, QWidget* parent, QRect
 
 void Form1::fitWidth(LabelId id) {
   // The number labels grow with their captions and shrink back to their designed width.
-  QLabel* l = label(id);
   if (id != LabelId::lblLevel && id != LabelId::lblJump && id != LabelId::lblScore) return;
+  QLabel* l = label(id);
   const int needed = l->fontMetrics().horizontalAdvance(l->text());
   l->resize(std::max(designWidths_.at(id), needed), l->height());
 }
