@@ -60,7 +60,42 @@ start_game() {
   done
   [ -n "$main_window" ] || fail "the main window did not appear"
   sleep 0.3
-  xdotool windowfocus "$main_window"
+  focus_main
+}
+
+# Gives the main window the keyboard and waits until it has it: a key sent before would be lost.
+focus_main() {
+  for _ in $(seq 20); do
+    xdotool windowfocus "$main_window" 2>/dev/null || true
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$main_window" ] && return 0
+    sleep 0.05
+  done
+  fail "the main window did not take the keyboard focus"
+}
+
+# The start prompt's dark text in the sky, or nothing once it is hidden.
+prompt_shown() {
+  import -window root "$work/prompt.png"
+  local darkest
+  darkest=$(convert "$work/prompt.png" -crop 169x29+195+154 +repage -colorspace Gray \
+    -format '%[fx:minima.r]' info:)
+  awk -v d="$darkest" 'BEGIN { exit !(d < 0.2) }'
+}
+
+# Space at the start prompt, pressed again should the first press be lost. Play has started once
+# the prompt is gone or the monkey, drawn only by the game tick, is on the screen.
+start_play() {
+  for _ in 1 2 3; do
+    focus_main
+    xdotool key space
+    for _ in $(seq 20); do
+      prompt_shown || return 0
+      cp "$work/prompt.png" "$shots/start-play.png"
+      [ -n "$(monkey_top start-play)" ] && return 0
+      sleep 0.05
+    done
+  done
+  fail "Space did not start play"
 }
 
 windows_named() {
@@ -131,7 +166,7 @@ quit_with_escape() {
       xdotool key Return
       sleep 0.2
     fi
-    xdotool windowfocus "$main_window" 2>/dev/null || true
+    focus_main
     xdotool key Escape
     if wait_exit 1; then return 0; fi
     [ -n "$(ps -o stat= -p "$game_pid" | grep -v Z)" ] || { wait "$game_pid"; return; }

@@ -24,7 +24,7 @@ reset_case() {
 # Plays for a few seconds with random keys, then quits with Escape.
 play_and_quit() {
   start_game
-  xdotool key space
+  start_play
   local keys=(Left Right Up Down Down Down Return)
   for _ in $(seq 25); do
     xdotool key "${keys[RANDOM % ${#keys[@]}]}"

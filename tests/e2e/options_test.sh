@@ -32,7 +32,7 @@ click_in "$options" 168 144  # cmdCrate
 stored "Crates=False" || fail "unticking crates and Set did not store False"
 echo "stored: $(tr '\n' ' ' <"$settings_file")"
 
-xdotool windowfocus "$main_window"
+focus_main
 xdotool key Escape   # the tick is off: Escape does nothing here
 sleep 0.3
 kill -0 "$game_pid" || fail "Escape at the prompt ended the game"
@@ -49,7 +49,7 @@ ticked crates-after-restart && fail "after a new start the crates box is not cle
 click_in "$options" 175 249  # cmdResume
 sleep 0.3
 
-xdotool windowfocus "$main_window"
+focus_main
 xdotool key BackSpace
 sleep 0.3
 click_in "$main_window" 246 479  # the credit banner

@@ -6,7 +6,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 
 start_game
 shot start
-xdotool key space
+start_play
 # The monkey falls: its top row grows between two looks. A level that ends at once (the start
 # may lie just above the ledge) is dismissed and the next one watched instead.
 fell=""
@@ -24,7 +24,7 @@ for attempt in 1 2 3; do
   if [ "$(windows_named Zundabar)" -ge 2 ]; then
     xdotool key Return
     sleep 0.3
-    xdotool windowfocus "$main_window"
+    focus_main
   fi
 done
 [ -n "$fell" ] || fail "the monkey was not seen falling"
@@ -53,7 +53,7 @@ shot after-message-2
 cmp -s "$shots/after-message-1.png" "$shots/after-message-2.png" &&
   fail "play did not go on after the message box"
 
-xdotool windowfocus "$main_window"
+focus_main
 xdotool key Escape
 status=0
 wait_exit 2 || status=$?

@@ -11,7 +11,7 @@ max_growth_kib=2048
 rss_kib() { awk '/VmRSS/ { print $2 }' "/proc/$game_pid/status"; }
 
 start_game
-xdotool key space
+start_play
 keys=(Left Right Up Down Down Down space BackSpace Return)
 presses=0
 baseline=""
