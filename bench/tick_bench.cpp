@@ -7,20 +7,6 @@
 namespace {
 
 // Ports that do as little as possible, so the figure is the game logic's own.
-class QuietPlayfield : public Playfield {
- public:
-  void takeFocus() override {}
-  void repaint() override {}
-  void line(float, float, float, float, std::optional<Rgb>) override {}
-  void paint(Picture, int16_t, int16_t) override {}
-};
-
-class QuietControls : public FakeControls {
- public:
-  void setCaption(LabelId, const std::string&) override {}
-  void showMessage(const std::string&) override {}
-};
-
 class NoKeys : public KeyState {
  public:
   bool pressed(VirtualKey) override { return false; }

@@ -11,23 +11,9 @@
 // A game on recording fakes with a generator whose clock never moves, so that every input
 // replays the same way. Message boxes are counted, not kept.
 struct FuzzGame {
-  class Controls final : public FakeControls {
-   public:
-    int levelsEnded = 0;
-    void setCaption(LabelId, const std::string&) override {}
-    void showMessage(const std::string&) override { ++levelsEnded; }
-  };
-  class Field final : public Playfield {
-   public:
-    void takeFocus() override {}
-    void repaint() override {}
-    void line(float, float, float, float, std::optional<Rgb>) override {}
-    void paint(Picture, int16_t, int16_t) override {}
-  };
-
   FakeKeys keys;
-  Field playfield;
-  Controls controls;
+  QuietPlayfield playfield;
+  QuietControls controls;
   FakeStore store;
   TimeMixedRandom random{[] { return uint64_t{0}; }};
   Game game{GamePorts{keys, playfield, controls, store, random}};

@@ -100,6 +100,23 @@ class FakeStore : public SettingsStore {
   }
 };
 
+// For long runs: draws nothing and keeps no record.
+class QuietPlayfield : public Playfield {
+ public:
+  void takeFocus() override {}
+  void repaint() override {}
+  void line(float, float, float, float, std::optional<Rgb>) override {}
+  void paint(Picture, int16_t, int16_t) override {}
+};
+
+// For long runs: keeps the timers, counts the ends of levels and nothing else.
+class QuietControls : public FakeControls {
+ public:
+  int levelsEnded = 0;
+  void setCaption(LabelId, const std::string&) override {}
+  void showMessage(const std::string&) override { ++levelsEnded; }
+};
+
 // Hands out the scripted values in order; running dry is a fault of the test.
 class ScriptedRandom : public RandomSource {
  public:

@@ -31,9 +31,7 @@ class Form1 final : public QWidget, public MainWindowControls {
   ~Form1() override;
 
   Game& game() { return game_; }
-  Music& music() { return music_; }
   PlayControl& playControl() { return playControl_; }
-  SettingsStore& store() { return store_; }
   PlayfieldWidget* playfield() const { return playfield_; }
   QLabel* label(LabelId label) const { return labels_.at(label); }
   QLabel* creditBanner() const { return image1_; }

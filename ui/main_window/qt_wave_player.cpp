@@ -13,8 +13,6 @@ QtWavePlayer::QtWavePlayer(QObject* parent) : QObject(parent) {}
 
 QtWavePlayer::~QtWavePlayer() = default;
 
-bool QtWavePlayer::isPlaying() const { return effect_ && effect_->isPlaying(); }
-
 void QtWavePlayer::refuse(const QString& path, const QString& why) {
   if (reportedPath_ == path + why) return;
   reportedPath_ = path + why;

@@ -20,8 +20,6 @@ class QtWavePlayer final : public QObject, public WavePlayer {
   explicit QtWavePlayer(QObject* parent = nullptr);
   ~QtWavePlayer() override;
   void play(const std::string& fileName) override;
-  // Whether a sound is playing now, for tests.
-  bool isPlaying() const;
 
  private:
   void refuse(const QString& path, const QString& why);
