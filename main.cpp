@@ -1,11 +1,11 @@
 #include <QApplication>
 
 #include "game/time_mixed_random.h"
-#include "settings/qsettings_store.h"
 #include "ui/game_font.h"
-#include "ui/main_window/form1.h"
 #include "ui/main_window/key_state_filter.h"
 #include "ui/main_window/lazy_wave_player.h"
+#include "ui/main_window/main_window.h"
+#include "ui/stores/qsettings_store.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   QSettingsStore store;
   LazyWavePlayer player;
   TimeMixedRandom random;
-  Form1 form(keys, store, player, random, QSettingsStore::location());
+  MainWindow form(keys, store, player, random, QSettingsStore::location());
   form.show();
   return QApplication::exec();
 }

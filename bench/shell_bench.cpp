@@ -17,8 +17,8 @@
 #include "game/time_mixed_random.h"
 #include "tests/fakes/fake_ports.h"
 #include "ui/game_font.h"
-#include "ui/main_window/form1.h"
 #include "ui/main_window/lazy_wave_player.h"
+#include "ui/main_window/main_window.h"
 
 namespace {
 
@@ -40,9 +40,9 @@ void print(const char* name, double value, const char* unit) {
 }
 
 // Keeps the player far above the ledge so that no level ends during a measurement.
-void keepFlying(Form1& form) { form.game().state().playerY = 0; }
+void keepFlying(MainWindow& form) { form.game().state().playerY = 0; }
 
-void frame(Form1& form) {
+void frame(MainWindow& form) {
   QWidget* inner = form.playfield()->inner();
   QImage image(inner->size() * inner->devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(inner->devicePixelRatioF());
@@ -50,26 +50,26 @@ void frame(Form1& form) {
   for (int i = 0; i < 3000; ++i) {
     keepFlying(form);
     const auto start = Clock::now();
-    form.game().Timer1_Timer();
+    form.game().tick();
     inner->render(&image);
     us.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
   }
   print("frame_us", median(us), "us");
 }
 
-void period(Form1& form, int ticks) {
+void period(MainWindow& form, int ticks) {
   std::vector<double> stamps;
   QElapsedTimer clock;
   clock.start();
-  QTimer& timer1 = form.timer(TimerId::Timer1);
+  QTimer& timer1 = form.timer(TimerId::Tick);
   QObject::connect(&timer1, &QTimer::timeout, [&] {
     stamps.push_back(clock.nsecsElapsed() / 1e6);
     keepFlying(form);
     if (static_cast<int>(stamps.size()) > ticks) QCoreApplication::quit();
   });
-  form.setTimer(TimerId::Timer1, true);
+  form.setTimer(TimerId::Tick, true);
   QApplication::exec();
-  form.setTimer(TimerId::Timer1, false);
+  form.setTimer(TimerId::Tick, false);
   std::vector<double> periods, deviations;
   for (size_t i = 1; i < stamps.size(); ++i) {
     periods.push_back(stamps[i] - stamps[i - 1]);
@@ -93,7 +93,7 @@ void musicStep() {
   std::vector<double> ms;
   for (int i = 0; i < 21; ++i) {
     const auto start = Clock::now();
-    music.PlayMusic();
+    music.step();
     ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     QElapsedTimer pause;
     pause.start();
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
   FakeStore store;
   FakeWavePlayer silent;
   TimeMixedRandom random;
-  Form1 form(keys, store, silent, random);
+  MainWindow form(keys, store, silent, random);
   form.show();
   frame(form);
   period(form, ticks);

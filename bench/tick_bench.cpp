@@ -19,7 +19,7 @@ struct Bench {
   FakeStore store;
   TimeMixedRandom random;
   Game game{GamePorts{keys, playfield, controls, store, random}};
-  Bench() { game.Form_Load(); }
+  Bench() { game.setUpLevel(); }
 };
 
 void OrdinaryTick(benchmark::State& state) {
@@ -27,7 +27,7 @@ void OrdinaryTick(benchmark::State& state) {
   GameState& s = b.game.state();
   for (auto _ : state) {
     s.playerY = 0;  // never reaches the ledge
-    b.game.Timer1_Timer();
+    b.game.tick();
   }
 }
 BENCHMARK(OrdinaryTick);
@@ -37,7 +37,7 @@ void LandingTick(benchmark::State& state) {
   GameState& s = b.game.state();
   for (auto _ : state) {
     s.playerY = s.ledgeY;
-    b.game.Timer1_Timer();
+    b.game.tick();
   }
 }
 BENCHMARK(LandingTick);

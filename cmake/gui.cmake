@@ -2,19 +2,19 @@
 set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTORCC ON)
 
-add_library(zundabar_settings_qt STATIC settings/qsettings_store.cpp)
+add_library(zundabar_settings_qt STATIC ui/stores/qsettings_store.cpp)
 target_link_libraries(zundabar_settings_qt PUBLIC zundabar_core Qt6::Core)
 
 add_library(zundabar_ui STATIC
   assets/assets.qrc
-  ui/about_window/frm_about.cpp
+  ui/about_window/about_window.cpp
   ui/game_font.cpp
-  ui/main_window/form1.cpp
+  ui/main_window/main_window.cpp
   ui/main_window/key_state_filter.cpp
   ui/main_window/message_box.cpp
   ui/main_window/playfield_widget.cpp
   ui/main_window/lazy_wave_player.cpp
-  ui/options_window/frm_options.cpp
+  ui/options_window/options_window.cpp
   ui/window_parts.cpp
 )
 target_link_libraries(zundabar_ui PUBLIC zundabar_core zundabar_settings_qt Qt6::Widgets)

@@ -21,7 +21,7 @@ struct FuzzGame {
 
   // One tick, then the invariants; a broken one stops the fuzzer with a report.
   void tick() {
-    game.Timer1_Timer();
+    game.tick();
     // Escape ends the program halfway through the tick; nothing after it counts.
     if (controls.ended) return;
     const bool levelEnded = controls.levelsEnded != levelsSeen;

@@ -13,7 +13,7 @@ constexpr VirtualKey kTickKeys[] = {VirtualKey::Left,  VirtualKey::Up,        Vi
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzGame f;
-  f.game.Form_Load();
+  f.game.setUpLevel();
   f.check(true);
   for (size_t t = 0; t < size && t < kMaxTicks; ++t) {
     const uint8_t byte = data[t];

@@ -1,10 +1,10 @@
-// Four arbitrary texts as the stored options: a full reset, level setups, music steps, the
+// Four arbitrary texts as the stored options: a new game, level setups, music steps, the
 // options window's load steps and a few hundred ticks must keep every rule.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "fuzz/fuzz_game.h"
 #include "play/music.h"
-#include "settings/options_behaviour.h"
+#include "play/options_behaviour.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
@@ -17,12 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Music music(f.store, player);
   OptionsBehaviour options(f.game, f.store, music, f.controls);
 
-  f.game.Form_Load();
+  f.game.setUpLevel();
   f.check(true);
-  const OptionsChoices choices = options.Form_Load();
+  const OptionsChoices choices = options.loadChoices();
   if (choices.progression < 1 || choices.progression > 10 || choices.jump < 1 || choices.jump > 10)
     std::abort();
-  music.tmrMusic_Timer();
+  music.step();
   const std::string musicText = f.store.values["Music"];
   if (musicText != "True" && musicText != "False") std::abort();
 
@@ -36,6 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (keys & 8) f.keys.held.insert(VirtualKey::Down);
     f.tick();
   }
-  music.PlayMusic();
+  music.step();
   return 0;
 }

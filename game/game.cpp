@@ -2,8 +2,8 @@
 
 #include "game/int16_math.h"
 #include "game/messages.h"
+#include "game/option_rules.h"
 #include "game/random_draws.h"
-#include "settings/option_rules.h"
 
 namespace {
 
@@ -44,9 +44,9 @@ std::string text(int value) { return options::decimalText(value); }
 
 }  // namespace
 
-void Game::FiggleFunction() {
+void Game::startNewGame() {
   // dropSpeed 0 means this is the program's first game: it waits for the start key.
-  if (state_.dropSpeed == 0) ports_.controls.setTimer(TimerId::Timer1, false);
+  if (state_.dropSpeed == 0) ports_.controls.setTimer(TimerId::Tick, false);
   state_.dropSpeed = kStartDropSpeed;
   state_.level = 1;
   state_.jumps = kStartJumps;
@@ -54,10 +54,10 @@ void Game::FiggleFunction() {
   state_.jumpSpeed = options::readJump(ports_.store);
   ports_.controls.restoreGeometry();
   state_.score = 0;
-  ports_.controls.setCaption(LabelId::lblScore, text(state_.score));
+  ports_.controls.setCaption(LabelId::Score, text(state_.score));
 }
 
-void Game::LineDraw() {
+void Game::layOutLedge() {
   // Each draw is stored before the next is made; the gap's right end depends on its left end.
   RandomSource& random = ports_.random;
   state_.playerX = draws::nearest(random.next(), 966);
@@ -73,17 +73,17 @@ void Game::drawLedge(int16_t y, std::optional<Rgb> colour) {
   ports_.playfield.line(state_.gapRight, y, kPlayfieldRightUnits, y, colour);
 }
 
-void Game::Form_Load() {
+void Game::setUpLevel() {
   MainWindowControls& controls = ports_.controls;
-  if (state_.keepProgress == 0) FiggleFunction();
+  if (state_.keepProgress == 0) startNewGame();
   state_.keepProgress = 0;
-  LineDraw();
-  controls.setBackColor(LabelId::Label1, kSkyColour);
-  controls.setBackColor(LabelId::Label2, kGrassColour);
-  controls.setBackColor(LabelId::lblLevel, kGrassColour);
-  controls.setCaption(LabelId::lblLevel, text(state_.level));
-  controls.setBackColor(LabelId::lblJump, kGrassColour);
-  controls.setCaption(LabelId::lblJump, text(state_.jumps));
+  layOutLedge();
+  controls.setBackColor(LabelId::StartPrompt, kSkyColour);
+  controls.setBackColor(LabelId::JumpsCaption, kGrassColour);
+  controls.setBackColor(LabelId::Level, kGrassColour);
+  controls.setCaption(LabelId::Level, text(state_.level));
+  controls.setBackColor(LabelId::Jumps, kGrassColour);
+  controls.setCaption(LabelId::Jumps, text(state_.jumps));
   // The cloud's hidden holder is never shown and the cloud is painted at its picture's own
   // size, so the holder's size is left as it is.
   state_.cloudX = draws::nearest(ports_.random.next(), 750);
@@ -106,7 +106,7 @@ void Game::Form_Load() {
   (void)ports_.keys.pressed(VirtualKey::Space);
 }
 
-void Game::Timer1_Timer() {
+void Game::tick() {
   // The end-of-level message box runs inside the tick; a nested tick would end the level twice.
   if (tickRunning_) return;
   tickRunning_ = true;
@@ -126,7 +126,8 @@ void Game::Timer1_Timer() {
   ports_.playfield.repaint();
   if (s.frameTicks == kPosePeriodTicks) flipPose();
   s.frameTicks = int16::add(s.frameTicks, 1);
-  ports_.playfield.paint(s.poseUp == kTrue ? Picture::imgU : Picture::imgD, s.playerX, s.playerY);
+  ports_.playfield.paint(s.poseUp == kTrue ? Picture::MonkeyUp : Picture::MonkeyDown, s.playerX,
+                         s.playerY);
   drawLedge(s.ledgeY, std::nullopt);
   moveCloud();
   if (s.crateShown == kTrue) handleCrate();
@@ -147,17 +148,17 @@ bool Game::pollKeys() {
       const int16_t lift = int16::mul(s.dropSpeed, s.jumpSpeed);
       s.playerY = int16::sub(int16::sub(s.playerY, lift), kJumpExtraUnits);
     }
-    controls.setCaption(LabelId::lblJump, text(s.jumps));
+    controls.setCaption(LabelId::Jumps, text(s.jumps));
   }
   if (keys.pressed(VirtualKey::Right)) s.playerX = int16::add(s.playerX, kSidewaysStepUnits);
   if (keys.pressed(VirtualKey::Down)) s.playerY = int16::add(s.playerY, kDownStepUnits);
   if (keys.pressed(VirtualKey::Backspace)) {
-    controls.setTimer(TimerId::tmrListen, true);
-    controls.setTimer(TimerId::Timer1, false);
+    controls.setTimer(TimerId::Listener, true);
+    controls.setTimer(TimerId::Tick, false);
   }
   if (keys.pressed(VirtualKey::F1)) {
     controls.showOptions();
-    controls.setTimer(TimerId::Timer1, false);
+    controls.setTimer(TimerId::Tick, false);
   }
   if (keys.pressed(VirtualKey::Escape)) {
     controls.endProgram();
@@ -178,12 +179,12 @@ void Game::moveCloud() {
   s.cloudX = s.cloudRight == kFalse ? int16::sub(s.cloudX, 1) : int16::add(s.cloudX, 1);
   if (s.cloudX > kCloudTurnLeftXUnits) s.cloudRight = kFalse;
   if (s.cloudX < kCloudTurnRightXUnits) s.cloudRight = kTrue;
-  ports_.playfield.paint(Picture::imgCloud, s.cloudX, s.cloudY);
+  ports_.playfield.paint(Picture::Cloud, s.cloudX, s.cloudY);
 }
 
 void Game::handleCrate() {
   GameState& s = state_;
-  ports_.playfield.paint(Picture::imgCrate, s.crateX, s.crateY);
+  ports_.playfield.paint(Picture::Crate, s.crateX, s.crateY);
   const int16_t px = int16::add(s.playerX, kReferenceDxUnits);
   const int16_t py = int16::add(s.playerY, kReferenceDyUnits);
   // Every bound is strict: a reference point on the border of the box is no pickup.
@@ -193,10 +194,10 @@ void Game::handleCrate() {
                       py < int16::add(s.crateY, kCrateBoxBelowUnits);
   if (!inside) return;
   s.jumps = int16::add(s.jumps, kCrateJumps);
-  ports_.controls.setCaption(LabelId::lblJump, text(s.jumps));
+  ports_.controls.setCaption(LabelId::Jumps, text(s.jumps));
   s.score = int16::add(s.score, kCratePoints);
   s.crateShown = kFalse;
-  ports_.controls.setCaption(LabelId::lblScore, text(s.score));
+  ports_.controls.setCaption(LabelId::Score, text(s.score));
 }
 
 void Game::endLevel() {
@@ -213,10 +214,10 @@ void Game::endLevel() {
   const int16_t referenceX = int16::add(s.playerX, kReferenceDxUnits);
   const bool won = s.gapLeft <= referenceX && referenceX <= s.gapRight;
 
-  controls.setCaption(LabelId::lblScore, text(s.score));
+  controls.setCaption(LabelId::Score, text(s.score));
   if (!won) {
     controls.showMessage(lossMessage(s.level, s.score));
-    Form_Load();  // keepProgress is 0 here: a new game
+    setUpLevel();  // keepProgress is 0 here: a new game
     return;
   }
   controls.showMessage(winMessage(int16::add(s.level, 1), s.score));
@@ -224,5 +225,5 @@ void Game::endLevel() {
   s.jumps = int16::add(s.jumps, kWonLevelJumps);
   s.level = int16::add(s.level, 1);
   s.keepProgress = 1;
-  Form_Load();
+  setUpLevel();
 }

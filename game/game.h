@@ -7,7 +7,7 @@
 #include "game/main_window_controls.h"
 #include "game/playfield.h"
 #include "game/random_source.h"
-#include "settings/settings_store.h"
+#include "game/settings_store.h"
 
 struct GamePorts {
   KeyState& keys;
@@ -17,20 +17,20 @@ struct GamePorts {
   RandomSource& random;
 };
 
-// The game of the main window: its state, the full reset of a new game, the random layout of
+// The game of the main window: its state, starting a new game, the random layout of
 // each level and the game tick. Everything outside the rules is reached through the ports.
 class Game {
  public:
   explicit Game(const GamePorts& ports) : ports_(ports) {}
 
-  // The full reset that begins a new game.
-  void FiggleFunction();
+  // Puts level, score, jumps, the options and the cloud back to a new game's start.
+  void startNewGame();
   // Chooses the player's start and the ledge with its gap, and draws the ledge.
-  void LineDraw();
-  // Lays out the next level; on a new game (keepProgress 0) runs the full reset first.
-  void Form_Load();
+  void layOutLedge();
+  // Lays out the next level; on a new game (keepProgress 0) starts a new game first.
+  void setUpLevel();
   // One game tick; a tick that comes while another is still running is dropped.
-  void Timer1_Timer();
+  void tick();
 
   // The three values the options window shares with the game.
   int16_t progression() const { return state_.progression; }

@@ -4,8 +4,8 @@
 
 #include "game/playfield.h"
 
-enum class LabelId { Label1, Label2, lblLevel, lblJump, lblScore };
-enum class TimerId { Timer1, tmrListen, tmrMusic };
+enum class LabelId { StartPrompt, JumpsCaption, Level, Jumps, Score };
+enum class TimerId { Tick, Listener, MusicReplay };
 
 // The main window as the game logic sees it: labels, timers, the modal message, the other
 // windows and the end of the program.

@@ -1,6 +1,6 @@
 #include "game/messages.h"
 
-#include "settings/option_rules.h"
+#include "game/option_rules.h"
 
 std::string lossMessage(int level, int score) {
   return "You have failed round " + options::decimalText(level) + "." + "\r\n" +

@@ -11,7 +11,7 @@ struct Rgb {
 };
 
 // The pictures the game tick paints into the playfield.
-enum class Picture { imgU, imgD, imgCloud, imgCrate };
+enum class Picture { MonkeyUp, MonkeyDown, Cloud, Crate };
 
 // The drawing surface, addressed in playfield units (1000 x 1000 over the inner area). What is
 // drawn stays until the next repaint, which brings back the background picture alone.

@@ -1,6 +1,6 @@
 #include "play/music.h"
 
-#include "settings/option_rules.h"
+#include "game/option_rules.h"
 
 void Music::step() {
   // Each test reads the store afresh rather than keeping the first text.

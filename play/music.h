@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "game/settings_store.h"
 #include "play/wave_player.h"
-#include "settings/settings_store.h"
 
 // The file is looked up in the current directory, which need not be the program's own.
 inline const std::string kMusicFileName = "Music.wav";
@@ -15,12 +15,10 @@ class Music {
  public:
   Music(SettingsStore& store, WavePlayer& player) : store_(store), player_(player) {}
 
-  void PlayMusic() { step(); }
-  void tmrMusic_Timer() { step(); }
-
- private:
+  // At the first Space, on each replay and when the music box is set ticked.
   void step();
 
+ private:
   SettingsStore& store_;
   WavePlayer& player_;
 };

@@ -1,34 +1,34 @@
 #include "play/play_control.h"
 
-#include "settings/option_rules.h"
+#include "game/option_rules.h"
 
-void PlayControl::tmrListen_Timer() {
+void PlayControl::pollStartKeys() {
   if (keys_.pressed(VirtualKey::F1)) {
-    controls_.setTimer(TimerId::Timer1, false);
+    controls_.setTimer(TimerId::Tick, false);
     controls_.showOptions();
-    controls_.setTimer(TimerId::tmrListen, false);
+    controls_.setTimer(TimerId::Listener, false);
     return;
   }
   if (keys_.pressed(VirtualKey::Space)) {
-    controls_.setLabelVisible(LabelId::Label1, false);
-    controls_.setTimer(TimerId::Timer1, true);
-    music_.tmrMusic_Timer();
+    controls_.setLabelVisible(LabelId::StartPrompt, false);
+    controls_.setTimer(TimerId::Tick, true);
+    music_.step();
     // The step above has left "True" or "False" behind.
     if (store_.get(options::kMusicKey) == options::kTrueText) {
-      controls_.setTimer(TimerId::tmrMusic, true);
+      controls_.setTimer(TimerId::MusicReplay, true);
     }
-    controls_.setTimer(TimerId::tmrListen, false);
+    controls_.setTimer(TimerId::Listener, false);
     return;
   }
   if (keys_.pressed(VirtualKey::Backspace)) {
-    controls_.setTimer(TimerId::Timer1, !controls_.timerOn(TimerId::Timer1));
-    controls_.setTimer(TimerId::tmrListen, false);
+    controls_.setTimer(TimerId::Tick, !controls_.timerOn(TimerId::Tick));
+    controls_.setTimer(TimerId::Listener, false);
   }
 }
 
-void PlayControl::Image1_Click() {
-  controls_.setTimer(TimerId::Timer1, false);
+void PlayControl::openAbout() {
+  controls_.setTimer(TimerId::Tick, false);
   controls_.showAbout();
 }
 
-void PlayControl::Form_QueryUnload() { controls_.endProgram(); }
+void PlayControl::mainWindowClosing() { controls_.endProgram(); }

@@ -2,8 +2,8 @@
 
 #include "game/key_state.h"
 #include "game/main_window_controls.h"
+#include "game/settings_store.h"
 #include "play/music.h"
-#include "settings/settings_store.h"
 
 constexpr int kTickIntervalMs = 60;
 constexpr int kListenIntervalMs = 100;
@@ -15,10 +15,10 @@ class PlayControl {
       : keys_(keys), controls_(controls), store_(store), music_(music) {}
 
   // Polls F1, Space and Backspace in that order; only the first pressed key acts.
-  void tmrListen_Timer();
-  void Image1_Click();
+  void pollStartKeys();
+  void openAbout();
   // The main window is closing, by any means: the program ends and the close is never refused.
-  void Form_QueryUnload();
+  void mainWindowClosing();
 
  private:
   KeyState& keys_;

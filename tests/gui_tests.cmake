@@ -1,18 +1,18 @@
-add_executable(zundabar_settings_tests settings/qsettings_store_test.cpp)
+add_executable(zundabar_settings_tests ui/stores/qsettings_store_test.cpp)
 target_include_directories(zundabar_settings_tests PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(zundabar_settings_tests PRIVATE zundabar_settings_qt GTest::gtest)
 gtest_discover_tests(zundabar_settings_tests PROPERTIES LABELS core DISCOVERY_TIMEOUT 60)
 
 add_executable(zundabar_gui_tests
   ui/gui_test_main.cpp
-  ui/main_window/form1_layout_test.cpp
+  ui/main_window/main_window_layout_test.cpp
   ui/main_window/key_state_filter_test.cpp
   ui/main_window/lazy_wave_player_test.cpp
   ui/main_window/message_box_test.cpp
   ui/main_window/play_control_window_test.cpp
   ui/main_window/playfield_render_test.cpp
-  ui/options_window/frm_options_test.cpp
-  ui/about_window/frm_about_test.cpp
+  ui/options_window/options_window_test.cpp
+  ui/about_window/about_window_test.cpp
 )
 target_include_directories(zundabar_gui_tests PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(zundabar_gui_tests PRIVATE zundabar_ui Qt6::Test GTest::gtest)

@@ -21,14 +21,14 @@ crop "$options" 182 112 15 15 crates-ticked
 
 # From Set (the focus) two tabs reach the progression slider.
 xdotool key Tab Tab Right Right Right
-click_in "$options" 168 46   # cmdProgression
+click_in "$options" 168 46   # setProgressionButton
 stored "Progression=5" || fail "the progression slider's value was not stored"
 
-click_in "$options" 189 119  # chkCrate
+click_in "$options" 189 119  # cratesBox
 crop "$options" 182 112 15 15 crates-clear
 ticked crates-ticked || fail "the crates box was not ticked at first"
 ticked crates-clear && fail "the crates box did not clear"
-click_in "$options" 168 144  # cmdCrate
+click_in "$options" 168 144  # setCratesButton
 stored "Crates=False" || fail "unticking crates and Set did not store False"
 echo "stored: $(tr '\n' ' ' <"$settings_file")"
 
@@ -46,7 +46,7 @@ sleep 0.3
 crop "$options" 182 112 15 15 crates-after-restart
 shot options-after-restart
 ticked crates-after-restart && fail "after a new start the crates box is not clear"
-click_in "$options" 175 249  # cmdResume
+click_in "$options" 175 249  # resumeButton
 sleep 0.3
 
 focus_main
@@ -57,7 +57,7 @@ about=$(wait_window "About Zundabar")
 sleep 0.3
 shot about-opened
 shot before-close
-click_in "$about" 156 242    # cmdClose
+click_in "$about" 156 242    # closeButton
 sleep 1
 shot after-close-1
 sleep 1

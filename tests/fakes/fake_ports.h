@@ -12,8 +12,8 @@
 #include "game/main_window_controls.h"
 #include "game/playfield.h"
 #include "game/random_source.h"
+#include "game/settings_store.h"
 #include "play/wave_player.h"
-#include "settings/settings_store.h"
 
 // Keys held for the next tick; each query is recorded in order.
 class FakeKeys : public KeyState {
@@ -39,7 +39,7 @@ class FakePlayfield : public Playfield {
     log.push_back("line " + num(x1) + " " + num(y1) + " " + num(x2) + " " + num(y2) + " " + c);
   }
   void paint(Picture picture, int16_t x, int16_t y) override {
-    static const char* names[] = {"imgU", "imgD", "imgCloud", "imgCrate"};
+    static const char* names[] = {"monkeyUp", "monkeyDown", "cloud", "crate"};
     log.push_back(std::string("paint ") + names[static_cast<int>(picture)] + " " +
                   std::to_string(x) + " " + std::to_string(y));
   }
@@ -50,9 +50,9 @@ class FakeControls : public MainWindowControls {
  public:
   std::map<LabelId, std::string> captions;
   std::map<LabelId, Rgb> backColours;
-  std::map<LabelId, bool> visible{{LabelId::Label1, true}};
+  std::map<LabelId, bool> visible{{LabelId::StartPrompt, true}};
   std::map<TimerId, bool> timers{
-      {TimerId::Timer1, false}, {TimerId::tmrListen, true}, {TimerId::tmrMusic, false}};
+      {TimerId::Tick, false}, {TimerId::Listener, true}, {TimerId::MusicReplay, false}};
   std::vector<std::string> messages;
   std::vector<std::string> events;
   int geometryRestores = 0;
@@ -81,7 +81,7 @@ class FakeControls : public MainWindowControls {
     events.push_back("end");
   }
   static const char* timerName(TimerId t) {
-    return t == TimerId::Timer1 ? "Timer1" : t == TimerId::tmrListen ? "tmrListen" : "tmrMusic";
+    return t == TimerId::Tick ? "tick" : t == TimerId::Listener ? "listener" : "musicReplay";
   }
 };
 

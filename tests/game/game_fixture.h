@@ -40,6 +40,6 @@ class GameFixture : public ::testing::Test {
 
   void tick(std::initializer_list<VirtualKey> held = {}) {
     keys.held = held;
-    game.Timer1_Timer();
+    game.tick();
   }
 };

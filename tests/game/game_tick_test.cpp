@@ -20,9 +20,10 @@ TEST_F(GameTick, PollsTheSevenKeysOnceEachInTheirOrderAfterTakingTheFocus) {
 
 TEST_F(GameTick, DrawsTheFrameInOrderOverAFreshRepaint) {
   tick();
-  EXPECT_EQ(playfield.log, (std::vector<std::string>{
-                               "focus", "repaint", "paint imgD 400 101", "line 0 800 400 800 fore",
-                               "line 500 800 1000 800 fore", "paint imgCloud 299 50"}));
+  EXPECT_EQ(playfield.log,
+            (std::vector<std::string>{"focus", "repaint", "paint monkeyDown 400 101",
+                                      "line 0 800 400 800 fore", "line 500 800 1000 800 fore",
+                                      "paint cloud 299 50"}));
 }
 
 TEST_F(GameTick, DescendsByDropSpeedAndMovesWithTheArrows) {
@@ -41,7 +42,7 @@ TEST_F(GameTick, AJumpLiftsByDropSpeedTimesJumpSpeedPlusFifteenAndSpendsOne) {
   tick({VirtualKey::Up});
   EXPECT_EQ(s().jumps, 4);
   EXPECT_EQ(s().playerY, 100 - 4 * 3 - 15 + 4);
-  EXPECT_EQ(controls.captions[LabelId::lblJump], "4");
+  EXPECT_EQ(controls.captions[LabelId::Jumps], "4");
 }
 
 TEST_F(GameTick, UpWithNoJumpsLeftDoesNotMoveButRewritesTheLabel) {
@@ -49,7 +50,7 @@ TEST_F(GameTick, UpWithNoJumpsLeftDoesNotMoveButRewritesTheLabel) {
   tick({VirtualKey::Up});
   EXPECT_EQ(s().jumps, 0);
   EXPECT_EQ(s().playerY, 101);
-  EXPECT_EQ(controls.captions[LabelId::lblJump], "0");
+  EXPECT_EQ(controls.captions[LabelId::Jumps], "0");
 }
 
 TEST_F(GameTick, HoldingUpSpendsOneJumpEveryTickUntilNoneAreLeft) {
@@ -99,7 +100,7 @@ TEST_F(GameTick, AFlipDrawsTheWhiteLinesOneUnitAboveTheLedgeBeforeThePlayer) {
   tick();
   EXPECT_EQ(playfield.log[2], "line 0 799 400 799 255,255,255");
   EXPECT_EQ(playfield.log[3], "line 500 799 1000 799 255,255,255");
-  EXPECT_EQ(playfield.log[4], "paint imgU 400 101");
+  EXPECT_EQ(playfield.log[4], "paint monkeyUp 400 101");
   EXPECT_EQ(s().frameTicks, 1);
 }
 
@@ -157,13 +158,13 @@ TEST_F(GameTick, APickupRewritesJumpsAndScoreAndTheCrateIsNotPaintedAgain) {
   st.crateX = 400;
   st.crateY = 110;
   tick();
-  EXPECT_EQ(controls.captions[LabelId::lblJump], "10");
-  EXPECT_EQ(controls.captions[LabelId::lblScore], "100");
-  EXPECT_EQ(playfield.log.back(), "paint imgCrate 400 110");
+  EXPECT_EQ(controls.captions[LabelId::Jumps], "10");
+  EXPECT_EQ(controls.captions[LabelId::Score], "100");
+  EXPECT_EQ(playfield.log.back(), "paint crate 400 110");
   playfield.log.clear();
   tick();
   EXPECT_TRUE(std::none_of(playfield.log.begin(), playfield.log.end(),
-                           [](const auto& l) { return l.find("imgCrate") != std::string::npos; }));
+                           [](const auto& l) { return l.find("crate") != std::string::npos; }));
 }
 
 TEST_F(GameTick, EqualToTheLedgeIsNoLandingAndOneUnitMoreIs) {
@@ -203,9 +204,9 @@ TEST_F(GameTick, AWinShowsTheNextRoundAndCarriesTheGameOn) {
   EXPECT_EQ(st.jumps, 10);
   EXPECT_EQ(st.dropSpeed, 3);
   EXPECT_EQ(st.keepProgress, 0);
-  EXPECT_EQ(controls.captions[LabelId::lblLevel], "4");
-  EXPECT_EQ(controls.captions[LabelId::lblJump], "10");
-  EXPECT_EQ(controls.geometryRestores, 0);  // no full reset after a win
+  EXPECT_EQ(controls.captions[LabelId::Level], "4");
+  EXPECT_EQ(controls.captions[LabelId::Jumps], "10");
+  EXPECT_EQ(controls.geometryRestores, 0);  // a won level keeps the game going
 }
 
 TEST_F(GameTick, ALossShowsTheFourLineMessageAndStartsANewGame) {
@@ -218,10 +219,10 @@ TEST_F(GameTick, ALossShowsTheFourLineMessageAndStartsANewGame) {
   st.playerX = 10;
   st.cloudRight = kTrue;
   st.noCrates = kTrue;
-  controls.timers[TimerId::Timer1] = true;
+  controls.timers[TimerId::Tick] = true;
   queueLandingAndSetup(0.0f);  // R = 0: 200 / 3 + 150 = 216.67
   std::string scoreDuringMessage;
-  controls.duringMessage = [&] { scoreDuringMessage = controls.captions[LabelId::lblScore]; };
+  controls.duringMessage = [&] { scoreDuringMessage = controls.captions[LabelId::Score]; };
   tick();
   EXPECT_EQ(controls.messages.at(0),
             "You have failed round 3.\r\nPress 'Enter' to play again.\r\nRemember, you can press "
@@ -232,8 +233,8 @@ TEST_F(GameTick, ALossShowsTheFourLineMessageAndStartsANewGame) {
   EXPECT_EQ(st.jumps, 5);
   EXPECT_EQ(st.score, 0);
   EXPECT_EQ(st.dropSpeed, 1);
-  EXPECT_EQ(controls.captions[LabelId::lblScore], "0");
-  EXPECT_TRUE(controls.timers[TimerId::Timer1]);  // a new game plays on at once
+  EXPECT_EQ(controls.captions[LabelId::Score], "0");
+  EXPECT_TRUE(controls.timers[TimerId::Tick]);  // a new game plays on at once
   EXPECT_EQ(st.cloudRight, kTrue);
   EXPECT_EQ(st.noCrates, kTrue);
 }
@@ -276,23 +277,23 @@ TEST_F(GameTick, BackspaceOrF1InALandingTickStillEndTheLevelAndLeaveTheTickOff) 
     stageLevel();
     controls.messages.clear();
     controls.events.clear();
-    controls.timers[TimerId::Timer1] = true;
+    controls.timers[TimerId::Tick] = true;
     game.state().playerY = 760;
     game.state().playerX = 420;
     queueLandingAndSetup();
     tick({key});
     EXPECT_EQ(controls.messages.size(), 1u);
-    EXPECT_FALSE(controls.timers[TimerId::Timer1]);
+    EXPECT_FALSE(controls.timers[TimerId::Tick]);
     EXPECT_EQ(game.state().level, 2);
   }
   EXPECT_EQ(controls.events.front(), "options");
 }
 
 TEST_F(GameTick, BackspaceSwitchesTheListenerOnBeforeTheTickOff) {
-  controls.timers[TimerId::Timer1] = true;
-  controls.timers[TimerId::tmrListen] = false;
+  controls.timers[TimerId::Tick] = true;
+  controls.timers[TimerId::Listener] = false;
   tick({VirtualKey::Backspace});
-  EXPECT_EQ(controls.events, (std::vector<std::string>{"tmrListen on", "Timer1 off"}));
+  EXPECT_EQ(controls.events, (std::vector<std::string>{"listener on", "tick off"}));
 }
 
 TEST_F(GameTick, EscapeEndsTheProgramBeforeTheDescentAndTheDrawing) {
@@ -309,7 +310,7 @@ TEST_F(GameTick, ATickDuringTheMessageBoxIsDropped) {
   st.playerY = 760;
   st.playerX = 420;
   queueLandingAndSetup();
-  controls.duringMessage = [&] { game.Timer1_Timer(); };
+  controls.duringMessage = [&] { game.tick(); };
   tick();
   EXPECT_EQ(controls.messages.size(), 1u);
   EXPECT_EQ(st.level, 2);

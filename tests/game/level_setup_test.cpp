@@ -37,7 +37,7 @@ TEST(RandomDraws, FloorTakesTheDoubleProductWithoutRounding) {
 TEST_F(LevelSetup, MakesTheTenDrawsInOrderWithTheirConversions) {
   // Draw 8 is 0.02 * 100 = 2: even, so draws 9 and 10 place a crate.
   random.values = {0.5f, 0.5f, 0.25f, 0.5f, 0.99999994f, 0.1f, 0.9f, 0.02f, 0.5f, 0.99999994f};
-  game.Form_Load();
+  game.setUpLevel();
   EXPECT_EQ(s().playerX, 483);
   EXPECT_EQ(s().playerY, 175);
   EXPECT_EQ(s().gapLeft, 238);  // 237.5 goes to the even 238
@@ -53,14 +53,14 @@ TEST_F(LevelSetup, MakesTheTenDrawsInOrderWithTheirConversions) {
 
 TEST_F(LevelSetup, DrawsTheLedgeWithItsGapOpenInTheForeColour) {
   random.values = {0.5f, 0.5f, 0.9f, 0.5f, 0.0f, 0.5f, 0.5f, 0.01f};
-  game.Form_Load();
+  game.setUpLevel();
   EXPECT_EQ(playfield.log,
             (std::vector<std::string>{"line 0 650 855 650 fore", "line 930 650 1000 650 fore"}));
 }
 
 TEST_F(LevelSetup, AnOddCrateTestPlacesNoCrateAndMakesNoFurtherDraw) {
   random.values = {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.01f};  // 1: odd
-  game.Form_Load();
+  game.setUpLevel();
   EXPECT_EQ(s().crateShown, kFalse);
   EXPECT_TRUE(random.values.empty());
 }
@@ -71,7 +71,7 @@ TEST_F(LevelSetup, CratesStoredAsFalseSkipTheCrateStepAndKeepAnOldCrate) {
   game.state().crateX = 12;
   game.state().crateY = 34;
   random.values = {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f};
-  game.Form_Load();
+  game.setUpLevel();
   EXPECT_EQ(s().crateShown, kTrue);
   EXPECT_EQ(s().crateX, 12);
   EXPECT_EQ(s().crateY, 34);
@@ -83,7 +83,7 @@ TEST_F(LevelSetup, OnlyTheExactTextFalseSwitchesCratesOff) {
     store.values["Crates"] = text;
     game.state().keepProgress = 0;
     random.values = {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.02f, 0.5f, 0.5f};
-    game.Form_Load();
+    game.setUpLevel();
     EXPECT_EQ(s().crateShown, kTrue) << '"' << text << '"';
   }
 }
@@ -92,19 +92,19 @@ TEST_F(LevelSetup, NoCratesFromTheOptionsWindowClearsTheCrateWithoutADraw) {
   game.state().noCrates = kTrue;
   game.state().crateShown = kTrue;
   random.values = {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f};
-  game.Form_Load();
+  game.setUpLevel();
   EXPECT_EQ(s().crateShown, kFalse);
   EXPECT_TRUE(random.values.empty());
 }
 
 TEST_F(LevelSetup, SetsTheLabelsColoursAndCaptionsAndConsumesAPendingSpace) {
   random.values = {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.01f};
-  game.Form_Load();
-  EXPECT_EQ(controls.backColours[LabelId::Label1], (Rgb{0, 153, 255}));
-  for (LabelId l : {LabelId::Label2, LabelId::lblLevel, LabelId::lblJump})
+  game.setUpLevel();
+  EXPECT_EQ(controls.backColours[LabelId::StartPrompt], (Rgb{0, 153, 255}));
+  for (LabelId l : {LabelId::JumpsCaption, LabelId::Level, LabelId::Jumps})
     EXPECT_EQ(controls.backColours[l], (Rgb{0, 255, 102}));
-  EXPECT_EQ(controls.captions[LabelId::lblLevel], "1");
-  EXPECT_EQ(controls.captions[LabelId::lblJump], "5");
+  EXPECT_EQ(controls.captions[LabelId::Level], "1");
+  EXPECT_EQ(controls.captions[LabelId::Jumps], "5");
   EXPECT_EQ(keys.queries, (std::vector<VirtualKey>{VirtualKey::Space}));
   EXPECT_EQ(s().keepProgress, 0);
 }
@@ -117,19 +117,19 @@ TEST_F(LevelSetup, AWonLevelSkipsTheFullResetAndKeepsTheCounters) {
   st.score = 900;
   st.dropSpeed = 7;
   random.values = {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.01f};
-  game.Form_Load();
+  game.setUpLevel();
   EXPECT_EQ(st.keepProgress, 0);
   EXPECT_EQ(st.score, 900);
   EXPECT_EQ(st.dropSpeed, 7);
-  EXPECT_EQ(controls.captions[LabelId::lblLevel], "4");
-  EXPECT_EQ(controls.captions[LabelId::lblJump], "17");
+  EXPECT_EQ(controls.captions[LabelId::Level], "4");
+  EXPECT_EQ(controls.captions[LabelId::Jumps], "17");
   EXPECT_EQ(controls.geometryRestores, 0);
 }
 
 TEST_F(LevelSetup, TheFirstSetupResetsTheGameAndSwitchesTheTickOff) {
-  controls.timers[TimerId::Timer1] = true;
+  controls.timers[TimerId::Tick] = true;
   random.values = {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.01f};
-  game.Form_Load();
+  game.setUpLevel();
   const GameState& st = s();
   EXPECT_EQ(st.progression, 2);
   EXPECT_EQ(st.jumpSpeed, 3);
@@ -137,18 +137,18 @@ TEST_F(LevelSetup, TheFirstSetupResetsTheGameAndSwitchesTheTickOff) {
   EXPECT_EQ(st.level, 1);
   EXPECT_EQ(st.jumps, 5);
   EXPECT_EQ(st.score, 0);
-  EXPECT_EQ(controls.captions[LabelId::lblScore], "0");
-  EXPECT_FALSE(controls.timers[TimerId::Timer1]);
+  EXPECT_EQ(controls.captions[LabelId::Score], "0");
+  EXPECT_FALSE(controls.timers[TimerId::Tick]);
   EXPECT_EQ(controls.geometryRestores, 1);
 }
 
 TEST_F(LevelSetup, ALaterResetLeavesTheTickRunningAndReadsTheStoreAgain) {
-  controls.timers[TimerId::Timer1] = true;
+  controls.timers[TimerId::Tick] = true;
   game.state().dropSpeed = 9;
   store.values["Progression"] = "7";
   store.values["Jump"] = "10";
-  game.FiggleFunction();
-  EXPECT_TRUE(controls.timers[TimerId::Timer1]);
+  game.startNewGame();
+  EXPECT_TRUE(controls.timers[TimerId::Tick]);
   EXPECT_EQ(s().progression, 7);
   EXPECT_EQ(s().jumpSpeed, 10);
   // A filled key is read twice: once to test it, once for the value.

@@ -33,7 +33,7 @@ TEST(LongRun, AMillionTicksKeepEveryInvariant) {
   FakeStore store;
   TimeMixedRandom random;
   Game game(GamePorts{keys, playfield, controls, store, random});
-  game.Form_Load();
+  game.setUpLevel();
   const GameState& s = game.state();
   int lastLevelsEnded = 0;
   int failures = 0;
@@ -43,7 +43,7 @@ TEST(LongRun, AMillionTicksKeepEveryInvariant) {
       game.setProgression(static_cast<int16_t>(1 + t / 50'000 % 10));
       game.setNoCrates(t % 100'000 == 25'000 ? kTrue : kFalse);
     }
-    game.Timer1_Timer();
+    game.tick();
     const bool levelEnded = controls.levelsEnded != lastLevelsEnded;
     lastLevelsEnded = controls.levelsEnded;
     const std::string broken = brokenInvariant(s, levelEnded);

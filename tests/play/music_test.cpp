@@ -24,7 +24,7 @@ TEST(MusicStep, FollowsTheStoredMusicText) {
     FakeWavePlayer player;
     if (c.stored) store.values["Music"] = c.stored;
     Music music(store, player);
-    music.tmrMusic_Timer();
+    music.step();
     EXPECT_EQ(player.played.size(), c.plays ? 1u : 0u) << (c.stored ? c.stored : "missing");
     EXPECT_EQ(store.values["Music"], c.after);
     if (c.plays) {
@@ -38,7 +38,7 @@ TEST(MusicStep, TrueAndFalseAreNeverWrittenBack) {
     FakeStore store;
     FakeWavePlayer player;
     store.values["Music"] = text;
-    Music(store, player).PlayMusic();
+    Music(store, player).step();
     EXPECT_EQ(std::count_if(store.log.begin(), store.log.end(),
                             [](const std::string& l) { return l.rfind("save", 0) == 0; }),
               0);

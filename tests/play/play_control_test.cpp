@@ -6,7 +6,7 @@
 
 namespace {
 
-// The listener in the Waiting state: Timer1 off, tmrListen on, the prompt shown.
+// The listener in the Waiting state: tick off, listener on, the prompt shown.
 class Listener : public ::testing::Test {
  protected:
   FakeKeys keys;
@@ -20,15 +20,15 @@ class Listener : public ::testing::Test {
     keys.held = held;
     keys.queries.clear();
     controls.events.clear();
-    control.tmrListen_Timer();
+    control.pollStartKeys();
   }
 };
 
 TEST_F(Listener, SpaceStartsPlayAndMusicAndStoresTrueOnAnEmptyStore) {
   listen({VirtualKey::Space});
-  EXPECT_FALSE(controls.visible[LabelId::Label1]);
+  EXPECT_FALSE(controls.visible[LabelId::StartPrompt]);
   EXPECT_EQ(controls.events,
-            (std::vector<std::string>{"Timer1 on", "tmrMusic on", "tmrListen off"}));
+            (std::vector<std::string>{"tick on", "musicReplay on", "listener off"}));
   EXPECT_EQ(player.played.size(), 1u);
   EXPECT_EQ(store.values["Music"], "True");
 }
@@ -37,36 +37,36 @@ TEST_F(Listener, SpaceWithMusicOffPlaysNothingAndLeavesTheReplayOff) {
   store.values["Music"] = "False";
   listen({VirtualKey::Space});
   EXPECT_TRUE(player.played.empty());
-  EXPECT_FALSE(controls.timers[TimerId::tmrMusic]);
-  EXPECT_TRUE(controls.timers[TimerId::Timer1]);
+  EXPECT_FALSE(controls.timers[TimerId::MusicReplay]);
+  EXPECT_TRUE(controls.timers[TimerId::Tick]);
   EXPECT_EQ(store.values["Music"], "False");
 }
 
 TEST_F(Listener, OnlyTheFirstPressedKeyActsAndLaterKeysAreNotQueried) {
   listen({VirtualKey::F1, VirtualKey::Space, VirtualKey::Backspace});
   EXPECT_EQ(keys.queries, (std::vector<VirtualKey>{VirtualKey::F1}));
-  EXPECT_EQ(controls.events, (std::vector<std::string>{"Timer1 off", "options", "tmrListen off"}));
-  EXPECT_TRUE(controls.visible[LabelId::Label1]);
+  EXPECT_EQ(controls.events, (std::vector<std::string>{"tick off", "options", "listener off"}));
+  EXPECT_TRUE(controls.visible[LabelId::StartPrompt]);
 
-  controls.timers[TimerId::tmrListen] = true;
+  controls.timers[TimerId::Listener] = true;
   listen({VirtualKey::Space, VirtualKey::Backspace});
   EXPECT_EQ(keys.queries, (std::vector<VirtualKey>{VirtualKey::F1, VirtualKey::Space}));
-  EXPECT_TRUE(controls.timers[TimerId::Timer1]);
+  EXPECT_TRUE(controls.timers[TimerId::Tick]);
 }
 
 TEST_F(Listener, BackspaceAtThePromptStartsPlayWithThePromptShownAndNoMusic) {
   listen({VirtualKey::Backspace});
-  EXPECT_TRUE(controls.timers[TimerId::Timer1]);
-  EXPECT_FALSE(controls.timers[TimerId::tmrListen]);
-  EXPECT_TRUE(controls.visible[LabelId::Label1]);
+  EXPECT_TRUE(controls.timers[TimerId::Tick]);
+  EXPECT_FALSE(controls.timers[TimerId::Listener]);
+  EXPECT_TRUE(controls.visible[LabelId::StartPrompt]);
   EXPECT_TRUE(player.played.empty());
 }
 
 TEST_F(Listener, BackspaceTogglesTheTickWhenBothTimersRun) {
   // After the About window's Close from Waiting both timers run.
-  controls.timers[TimerId::Timer1] = true;
+  controls.timers[TimerId::Tick] = true;
   listen({VirtualKey::Backspace});
-  EXPECT_FALSE(controls.timers[TimerId::Timer1]);
+  EXPECT_FALSE(controls.timers[TimerId::Tick]);
 }
 
 TEST_F(Listener, NoKeyAndEscapeDoNothing) {
@@ -78,19 +78,19 @@ TEST_F(Listener, NoKeyAndEscapeDoNothing) {
 
 TEST_F(Listener, ASpaceResumeRestartsTheMusic) {
   listen({VirtualKey::Space});
-  controls.timers[TimerId::tmrListen] = true;
+  controls.timers[TimerId::Listener] = true;
   listen({VirtualKey::Space});
   EXPECT_EQ(player.played.size(), 2u);
 }
 
 TEST_F(Listener, TheCreditBannerStopsTheTickAndLeavesTheListenerAsItWas) {
-  control.Image1_Click();
-  EXPECT_EQ(controls.events, (std::vector<std::string>{"Timer1 off", "about"}));
-  EXPECT_TRUE(controls.timers[TimerId::tmrListen]);
+  control.openAbout();
+  EXPECT_EQ(controls.events, (std::vector<std::string>{"tick off", "about"}));
+  EXPECT_TRUE(controls.timers[TimerId::Listener]);
 }
 
 TEST_F(Listener, ClosingTheMainWindowEndsTheProgram) {
-  control.Form_QueryUnload();
+  control.mainWindowClosing();
   EXPECT_TRUE(controls.ended);
 }
 

@@ -6,28 +6,28 @@ namespace {
 
 const char* labelName(LabelId label) {
   switch (label) {
-    case LabelId::Label1:
-      return "Label1";
-    case LabelId::Label2:
-      return "Label2";
-    case LabelId::lblLevel:
-      return "lblLevel";
-    case LabelId::lblJump:
-      return "lblJump";
-    case LabelId::lblScore:
-      return "lblScore";
+    case LabelId::StartPrompt:
+      return "startPrompt";
+    case LabelId::JumpsCaption:
+      return "jumpsCaption";
+    case LabelId::Level:
+      return "level";
+    case LabelId::Jumps:
+      return "jumps";
+    case LabelId::Score:
+      return "score";
   }
   return "?";
 }
 
 const char* timerName(TimerId timer) {
   switch (timer) {
-    case TimerId::Timer1:
-      return "Timer1";
-    case TimerId::tmrListen:
-      return "tmrListen";
-    case TimerId::tmrMusic:
-      return "tmrMusic";
+    case TimerId::Tick:
+      return "tick";
+    case TimerId::Listener:
+      return "listener";
+    case TimerId::MusicReplay:
+      return "musicReplay";
   }
   return "?";
 }
@@ -64,7 +64,7 @@ void Field::line(float x1, float y1, float x2, float y2, std::optional<Rgb> colo
 }
 
 void Field::paint(Picture picture, int16_t x, int16_t y) {
-  static const char* const names[] = {"imgU", "imgD", "imgCloud", "imgCrate"};
+  static const char* const names[] = {"monkeyUp", "monkeyDown", "cloud", "crate"};
   out_ << "paint " << names[static_cast<int>(picture)] << " " << x << " " << y << "\n";
 }
 

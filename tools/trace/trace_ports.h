@@ -12,7 +12,7 @@
 #include "game/main_window_controls.h"
 #include "game/playfield.h"
 #include "game/random_source.h"
-#include "settings/settings_store.h"
+#include "game/settings_store.h"
 
 // Ports that print, one line each, what the game asks of them.
 namespace trace {
@@ -78,7 +78,7 @@ class Controls final : public MainWindowControls {
 
  private:
   std::ostream& out_;
-  std::map<TimerId, bool> timers_{{TimerId::tmrListen, true}};
+  std::map<TimerId, bool> timers_{{TimerId::Listener, true}};
 };
 
 }  // namespace trace

@@ -114,11 +114,11 @@ class Session {
     } else if (command == "random") {
       for (size_t i = 1; i < w.size(); ++i) random_.queue.push_back(parseUnit(w[i]));
     } else if (command == "load") {
-      game_.Form_Load();
+      game_.setUpLevel();
     } else if (command == "tick") {
       keys_.held.clear();
       for (size_t i = 1; i < w.size(); ++i) keys_.held.insert(tickKey(w[i]));
-      game_.Timer1_Timer();
+      game_.tick();
     } else if (command == "set") {
       if (w.size() != 3) throw ScriptError("set needs a name and a value");
       const int16_t value = parseInt16(w[2]);

@@ -15,10 +15,10 @@ struct Holder {
 
 // The hidden picture holders, in the order of Picture; their places are never seen.
 const Holder kHolders[] = {
-    {"imgU", ":/assets/player_up.png", twipsRect(3360, 2205, 480, 480)},
-    {"imgD", ":/assets/player_down.png", twipsRect(3255, 2940, 480, 480)},
-    {"imgCloud", ":/assets/cloud.png", twipsRect(630, 420, 1755, 810)},
-    {"imgCrate", ":/assets/crate.png", twipsRect(5145, 630, 240, 240)},
+    {"monkeyUp", ":/assets/player_up.png", twipsRect(3360, 2205, 480, 480)},
+    {"monkeyDown", ":/assets/player_down.png", twipsRect(3255, 2940, 480, 480)},
+    {"cloud", ":/assets/cloud.png", twipsRect(630, 420, 1755, 810)},
+    {"crate", ":/assets/crate.png", twipsRect(5145, 630, 240, 240)},
 };
 
 }  // namespace
@@ -70,12 +70,12 @@ class PlayfieldWidget::DrawingLayer final : public QWidget {
 };
 
 PlayfieldWidget::PlayfieldWidget(QWidget* parent) : QFrame(parent) {
-  setObjectName("Picture1");
+  setObjectName("playfield");
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(kBorderPx);
   setFocusPolicy(Qt::StrongFocus);
   inner_ = new Inner(this);
-  inner_->setObjectName("Picture1Inner");
+  inner_->setObjectName("playfieldInner");
   inner_->setGeometry(QRect(QPoint(kBorderPx, kBorderPx), kInnerSizePx));
   layer_ = new DrawingLayer(inner_, ops_);
   layer_->setGeometry(QRect(QPoint(0, 0), kInnerSizePx));

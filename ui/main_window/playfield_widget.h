@@ -8,7 +8,7 @@
 
 #include "game/playfield.h"
 
-// The playfield Picture1: a sunken panel whose inner area shows the landscape, the labels that
+// The playfield: a sunken panel whose inner area shows the landscape, the labels that
 // sit on it, and above them a drawing layer holding what was painted since the last repaint.
 // Positions arrive in playfield units, 1000 x 1000 over the 472 x 446 pixel inner area.
 // The layer keeps the drawing operations rather than their pixels: a frame is at most seven of

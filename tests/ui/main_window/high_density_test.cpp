@@ -1,13 +1,13 @@
 #include <QPainter>
 
-#include "tests/ui/main_window/form1_fixture.h"
+#include "tests/ui/main_window/main_window_fixture.h"
 #include "tests/ui/widget_test_main.h"
 
 namespace {
 
 // On a screen scaled by two the game keeps its layout and stays crisp: every picture pixel and
 // every line becomes a uniform 2 x 2 block of exactly what the unscaled frame shows there.
-class HighDensity : public Form1Fixture {};
+class HighDensity : public MainWindowFixture {};
 
 TEST_F(HighDensity, TheLayoutIsKeptInLogicalPixels) {
   EXPECT_EQ(form->devicePixelRatioF(), 2.0);
@@ -24,7 +24,7 @@ TEST_F(HighDensity, AFrameIsTheUnscaledFrameEnlargedPixelForPixel) {
   s.crateShown = kTrue;
   s.crateX = 700;
   s.crateY = 100;
-  form->game().Timer1_Timer();
+  form->game().tick();
   QWidget* inner = form->playfield()->inner();
   const QImage doubled = inner->grab().toImage();
   ASSERT_EQ(doubled.size(), QSize(944, 892));

@@ -1,22 +1,22 @@
 #include <QtTest/QTest>
 
-#include "tests/ui/main_window/form1_fixture.h"
+#include "tests/ui/main_window/main_window_fixture.h"
 
 namespace {
 
 // The play-control states on the real window, driven by scripted keys.
-class PlayControlWindow : public Form1Fixture {
+class PlayControlWindow : public MainWindowFixture {
  protected:
   bool on(TimerId id) { return form->timer(id).isActive(); }
-  bool promptShown() { return !find("Label1")->isHidden(); }
+  bool promptShown() { return !find("startPrompt")->isHidden(); }
   void listen(std::initializer_list<VirtualKey> held) {
     keys.held = held;
-    form->playControl().tmrListen_Timer();
+    form->playControl().pollStartKeys();
   }
   void tick(std::initializer_list<VirtualKey> held) {
     keys.held = held;
     state().playerY = 0;
-    form->game().Timer1_Timer();
+    form->game().tick();
   }
 };
 
@@ -24,47 +24,47 @@ TEST_F(PlayControlWindow, SpaceStartsPlayAndMusicBackspacePausesAndResumes) {
   EXPECT_TRUE(promptShown());
   listen({VirtualKey::Space});
   EXPECT_FALSE(promptShown());
-  EXPECT_TRUE(on(TimerId::Timer1));
-  EXPECT_FALSE(on(TimerId::tmrListen));
-  EXPECT_TRUE(on(TimerId::tmrMusic));
+  EXPECT_TRUE(on(TimerId::Tick));
+  EXPECT_FALSE(on(TimerId::Listener));
+  EXPECT_TRUE(on(TimerId::MusicReplay));
   EXPECT_EQ(player.played, (std::vector<std::string>{"Music.wav"}));
   EXPECT_EQ(store.values["Music"], "True");
 
   tick({VirtualKey::Backspace});
-  EXPECT_FALSE(on(TimerId::Timer1));
-  EXPECT_TRUE(on(TimerId::tmrListen));
+  EXPECT_FALSE(on(TimerId::Tick));
+  EXPECT_TRUE(on(TimerId::Listener));
   EXPECT_FALSE(promptShown());
 
   listen({VirtualKey::Backspace});
-  EXPECT_TRUE(on(TimerId::Timer1));
-  EXPECT_FALSE(on(TimerId::tmrListen));
-  EXPECT_TRUE(on(TimerId::tmrMusic));  // pausing never touches the music
+  EXPECT_TRUE(on(TimerId::Tick));
+  EXPECT_FALSE(on(TimerId::Listener));
+  EXPECT_TRUE(on(TimerId::MusicReplay));  // pausing never touches the music
 }
 
 TEST_F(PlayControlWindow, F1StopsTheTickFromTheListenerAndFromTheTick) {
   listen({VirtualKey::F1});
-  EXPECT_FALSE(on(TimerId::Timer1));
-  EXPECT_FALSE(on(TimerId::tmrListen));
-  form->setTimer(TimerId::Timer1, true);
+  EXPECT_FALSE(on(TimerId::Tick));
+  EXPECT_FALSE(on(TimerId::Listener));
+  form->setTimer(TimerId::Tick, true);
   tick({VirtualKey::F1});
-  EXPECT_FALSE(on(TimerId::Timer1));
-  EXPECT_FALSE(on(TimerId::tmrListen));
+  EXPECT_FALSE(on(TimerId::Tick));
+  EXPECT_FALSE(on(TimerId::Listener));
 }
 
 TEST_F(PlayControlWindow, AClickOnTheCreditBannerStopsTheTickAndKeepsTheListener) {
-  form->setTimer(TimerId::Timer1, true);
+  form->setTimer(TimerId::Tick, true);
   QTest::mouseClick(form->creditBanner(), Qt::LeftButton);
-  EXPECT_FALSE(on(TimerId::Timer1));
-  EXPECT_TRUE(on(TimerId::tmrListen));
+  EXPECT_FALSE(on(TimerId::Tick));
+  EXPECT_TRUE(on(TimerId::Listener));
 }
 
 TEST_F(PlayControlWindow, EscapeInTheTickEndsTheProgramAndStopsEveryTimer) {
   listen({VirtualKey::Space});
   tick({VirtualKey::Escape});
   EXPECT_TRUE(form->ended());
-  for (TimerId id : {TimerId::Timer1, TimerId::tmrListen, TimerId::tmrMusic}) EXPECT_FALSE(on(id));
-  form->setTimer(TimerId::Timer1, true);  // nothing starts again once the program has ended
-  EXPECT_FALSE(on(TimerId::Timer1));
+  for (TimerId id : {TimerId::Tick, TimerId::Listener, TimerId::MusicReplay}) EXPECT_FALSE(on(id));
+  form->setTimer(TimerId::Tick, true);  // nothing starts again once the program has ended
+  EXPECT_FALSE(on(TimerId::Tick));
 }
 
 TEST_F(PlayControlWindow, ClosingTheMainWindowEndsTheProgram) {
@@ -74,10 +74,10 @@ TEST_F(PlayControlWindow, ClosingTheMainWindowEndsTheProgram) {
 }
 
 TEST_F(PlayControlWindow, SwitchingOnARunningTimerKeepsItsPeriod) {
-  QTimer& t = form->timer(TimerId::tmrListen);
+  QTimer& t = form->timer(TimerId::Listener);
   QTest::qWait(50);
   const int before = t.remainingTime();
-  form->setTimer(TimerId::tmrListen, true);
+  form->setTimer(TimerId::Listener, true);
   EXPECT_LE(t.remainingTime(), before);
 }
 

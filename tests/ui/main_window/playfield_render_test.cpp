@@ -1,4 +1,4 @@
-#include "tests/ui/main_window/form1_fixture.h"
+#include "tests/ui/main_window/main_window_fixture.h"
 
 namespace {
 
@@ -8,12 +8,12 @@ const QColor kBrown(153, 102, 0);
 const QColor kCrateYellow(255, 255, 153);
 
 // A frame drawn by a real tick on the real playfield, read back pixel by pixel.
-class PlayfieldRender : public Form1Fixture {
+class PlayfieldRender : public MainWindowFixture {
  protected:
   QImage frame;
 
   void SetUp() override {
-    Form1Fixture::SetUp();
+    MainWindowFixture::SetUp();
     GameState& s = state();
     s.playerX = 100;
     s.playerY = 200;  // after the descent: 201
@@ -28,7 +28,7 @@ class PlayfieldRender : public Form1Fixture {
     s.crateY = 940;
     s.frameTicks = 3;
     s.poseUp = kFalse;
-    form->game().Timer1_Timer();
+    form->game().tick();
     frame = form->playfield()->inner()->grab().toImage();
   }
 
@@ -56,7 +56,7 @@ TEST_F(PlayfieldRender, TheLedgeIsDrawnInTheForeColourWithItsGapOpen) {
 
 TEST_F(PlayfieldRender, TheMonkeyIsPaintedAtItsOwnSizeWithTheLandscapeAroundIt) {
   const QPoint corner = PlayfieldWidget::toPixels(100, 201);
-  const QImage sprite = form->playfield()->picture(Picture::imgD).toImage();
+  const QImage sprite = form->playfield()->picture(Picture::MonkeyDown).toImage();
   int brown = 0, landscape = 0;
   for (int y = 0; y < 32; ++y) {
     for (int x = 0; x < 32; ++x) {
@@ -84,9 +84,9 @@ TEST_F(PlayfieldRender, TheCloudAndTheCrateArePaintedAsFullRectangles) {
 }
 
 TEST_F(PlayfieldRender, APaintedPictureCoversALabelUntilTheNextRepaint) {
-  // The crate lies on lblJump, whose grass-coloured background it covers.
+  // The crate lies on the jumps label, whose grass-coloured background it covers.
   const QPoint crate = PlayfieldWidget::toPixels(480, 940);
-  QLabel* jumps = find("lblJump");
+  QLabel* jumps = find("jumps");
   ASSERT_TRUE(jumps->geometry().contains(crate));
   EXPECT_EQ(at(crate.x(), crate.y()), kCrateYellow);
   form->playfield()->repaint();
@@ -98,7 +98,7 @@ TEST_F(PlayfieldRender, APaintedPictureCoversALabelUntilTheNextRepaint) {
 
 TEST_F(PlayfieldRender, OnAFlipTickTheWhiteLinesShowJustAboveTheLedge) {
   state().frameTicks = 24;
-  form->game().Timer1_Timer();
+  form->game().tick();
   frame = form->playfield()->inner()->grab().toImage();
   const int ledge = PlayfieldWidget::toPixels(0, 800).y();
   const int flash = PlayfieldWidget::toPixels(0, 799).y();

@@ -1,8 +1,8 @@
-#include "settings/options_behaviour.h"
+#include "play/options_behaviour.h"
 
 #include <algorithm>
 
-#include "settings/option_rules.h"
+#include "game/option_rules.h"
 
 namespace {
 
@@ -13,42 +13,42 @@ int16_t sliderRange(int value) {
 
 }  // namespace
 
-OptionsChoices OptionsBehaviour::Form_Load() {
+OptionsChoices OptionsBehaviour::loadChoices() {
   // The boxes show the stored options, not the game state.
   return OptionsChoices{sliderRange(game_.progression()), sliderRange(game_.jumpSpeed()),
                         store_.get(options::kCratesKey) != options::kFalseText,
                         store_.get(options::kMusicKey) != options::kFalseText};
 }
 
-void OptionsBehaviour::cmdProgression_Click(int sliderValue) {
+void OptionsBehaviour::applyProgression(int sliderValue) {
   game_.setProgression(sliderRange(sliderValue));
   store_.save(options::kProgressionKey, options::decimalText(game_.progression()));
 }
 
-void OptionsBehaviour::cmdJump_Click(int sliderValue) {
+void OptionsBehaviour::applyJump(int sliderValue) {
   game_.setJumpSpeed(sliderRange(sliderValue));
   store_.save(options::kJumpKey, options::decimalText(game_.jumpSpeed()));
 }
 
-void OptionsBehaviour::cmdCrate_Click(bool ticked) {
+void OptionsBehaviour::applyCrates(bool ticked) {
   game_.setNoCrates(ticked ? kFalse : kTrue);
   store_.save(options::kCratesKey, ticked ? options::kTrueText : options::kFalseText);
 }
 
-void OptionsBehaviour::cmdMusic_Click(bool ticked) {
+void OptionsBehaviour::applyMusic(bool ticked) {
   // The music step still sees the text stored before: after "False" it plays nothing now and
   // the replay timer starts the music later.
   if (ticked) {
-    music_.PlayMusic();
-    main_.setTimer(TimerId::tmrMusic, true);
+    music_.step();
+    main_.setTimer(TimerId::MusicReplay, true);
   } else {
-    main_.setTimer(TimerId::tmrMusic, false);
+    main_.setTimer(TimerId::MusicReplay, false);
   }
   store_.save(options::kMusicKey, ticked ? options::kTrueText : options::kFalseText);
 }
 
-void OptionsBehaviour::cmdResume_Click() {
-  main_.setLabelVisible(LabelId::Label1, false);
-  main_.setTimer(TimerId::Timer1, true);
-  main_.setTimer(TimerId::tmrListen, false);
+void OptionsBehaviour::resumeGame() {
+  main_.setLabelVisible(LabelId::StartPrompt, false);
+  main_.setTimer(TimerId::Tick, true);
+  main_.setTimer(TimerId::Listener, false);
 }

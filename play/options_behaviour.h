@@ -4,8 +4,8 @@
 
 #include "game/game.h"
 #include "game/main_window_controls.h"
+#include "game/settings_store.h"
 #include "play/music.h"
-#include "settings/settings_store.h"
 
 // What the options window's controls show when it is loaded.
 struct OptionsChoices {
@@ -23,13 +23,13 @@ class OptionsBehaviour {
       : game_(game), store_(store), music_(music), main_(main) {}
 
   // Sliders from the game state, held within their range; boxes from the store.
-  OptionsChoices Form_Load();
-  void cmdProgression_Click(int sliderValue);
-  void cmdJump_Click(int sliderValue);
-  void cmdCrate_Click(bool ticked);
-  void cmdMusic_Click(bool ticked);
+  OptionsChoices loadChoices();
+  void applyProgression(int sliderValue);
+  void applyJump(int sliderValue);
+  void applyCrates(bool ticked);
+  void applyMusic(bool ticked);
   // The main window's part of Resume Game; the options window hides itself afterwards.
-  void cmdResume_Click();
+  void resumeGame();
 
  private:
   Game& game_;

@@ -1,14 +1,14 @@
-#include "ui/main_window/form1.h"
+#include "ui/main_window/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
 
-#include "ui/about_window/frm_about.h"
+#include "ui/about_window/about_window.h"
 #include "ui/game_font.h"
 #include "ui/main_window/message_box.h"
 #include "ui/main_window/twips.h"
-#include "ui/options_window/frm_options.h"
+#include "ui/options_window/options_window.h"
 #include "ui/window_parts.h"
 
 namespace {
@@ -38,43 +38,44 @@ class ClickableLabel final : public QLabel {
 
 }  // namespace
 
-Form1::Form1(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSource& random,
-             QString optionsLocation)
+MainWindow::MainWindow(KeyState& keys, SettingsStore& store, WavePlayer& player,
+                       RandomSource& random, QString optionsLocation)
     : store_(store),
       playfield_((loadAssets(), new PlayfieldWidget(this))),
       game_(GamePorts{keys, *playfield_, *this, store, random}),
       music_(store, player),
       playControl_(keys, *this, store, music_),
       optionsLocation_(std::move(optionsLocation)) {
-  setObjectName("Form1");
+  setObjectName("mainWindow");
   setUpGameWindow(this, "Zundabar");
   setGeometry(kClientGeometryPx);
   setFixedSize(kClientGeometryPx.size());
   playfield_->setGeometry(kPlayfieldGeometryPx);
 
-  // The labels in creation order; all but Label1, the start prompt, lie on the grass.
+  // The labels in creation order; all but the start prompt lie on the grass.
   QWidget* inner = playfield_->inner();
-  QLabel* level = ::addLabel(inner, "Label3", twipsRect(5840, 6390, 435, 225), "Level:");
-  addRuntimeLabel(LabelId::lblLevel, "lblLevel", inner, twipsRect(6510, 6289, 150, 360), "L");
-  addRuntimeLabel(LabelId::lblJump, "lblJump", inner, twipsRect(3360, 6289, 840, 360), "Jumps");
-  addRuntimeLabel(LabelId::Label2, "Label2", inner, twipsRect(105, 6405, 3105, 195),
+  QLabel* level = ::addLabel(inner, "levelCaption", twipsRect(5840, 6390, 435, 225), "Level:");
+  addRuntimeLabel(LabelId::Level, "level", inner, twipsRect(6510, 6289, 150, 360), "L");
+  addRuntimeLabel(LabelId::Jumps, "jumps", inner, twipsRect(3360, 6289, 840, 360), "Jumps");
+  addRuntimeLabel(LabelId::JumpsCaption, "jumpsCaption", inner, twipsRect(105, 6405, 3105, 195),
                   "SuperHappyUltraHyperMegaMonkeyJumps:");
-  addRuntimeLabel(LabelId::Label1, "Label1", inner, twipsRect(2430, 1575, 2535, 435), kStartPrompt);
-  ::addLabel(this, "Label4", twipsRect(5145, 6975, 465, 195), "Score:");
-  addRuntimeLabel(LabelId::lblScore, "lblScore", this, twipsRect(5775, 7005, 1515, 360), "0");
+  addRuntimeLabel(LabelId::StartPrompt, "startPrompt", inner, twipsRect(2430, 1575, 2535, 435),
+                  kStartPrompt);
+  ::addLabel(this, "scoreCaption", twipsRect(5145, 6975, 465, 195), "Score:");
+  addRuntimeLabel(LabelId::Score, "score", this, twipsRect(5775, 7005, 1515, 360), "0");
 
   const QColor designGreen(0, 255, 0);
   for (QLabel* l :
-       {level, label(LabelId::lblLevel), label(LabelId::lblJump), label(LabelId::Label2)}) {
+       {level, label(LabelId::Level), label(LabelId::Jumps), label(LabelId::JumpsCaption)}) {
     QPalette p = l->palette();
     p.setColor(QPalette::Window, designGreen);
     l->setPalette(p);
   }
-  QPalette prompt = label(LabelId::Label1)->palette();
+  QPalette prompt = label(LabelId::StartPrompt)->palette();
   prompt.setColor(QPalette::Window, QColor(0, 0, 255));
   prompt.setColor(QPalette::WindowText, Qt::black);
-  label(LabelId::Label1)->setPalette(prompt);
-  for (LabelId number : {LabelId::lblLevel, LabelId::lblJump, LabelId::lblScore}) {
+  label(LabelId::StartPrompt)->setPalette(prompt);
+  for (LabelId number : {LabelId::Level, LabelId::Jumps, LabelId::Score}) {
     QFont f = label(number)->font();
     f.setPointSizeF(kLargeFontPoints);
     f.setUnderline(true);
@@ -82,12 +83,12 @@ Form1::Form1(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSou
     label(number)->setFont(f);
   }
 
-  image1_ = new ClickableLabel(this, [this] { playControl_.Image1_Click(); });
-  image1_->setObjectName("Image1");
-  image1_->setPixmap(QPixmap(":/assets/credit_banner.bmp"));
-  image1_->setGeometry(twipsRect(2460, 6975, 2475, 420));
-  image1_->setCursor(Qt::PointingHandCursor);
-  image1_->setToolTip("About Zundabar");
+  creditBanner_ = new ClickableLabel(this, [this] { playControl_.openAbout(); });
+  creditBanner_->setObjectName("creditBanner");
+  creditBanner_->setPixmap(QPixmap(":/assets/credit_banner.bmp"));
+  creditBanner_->setGeometry(twipsRect(2460, 6975, 2475, 420));
+  creditBanner_->setCursor(Qt::PointingHandCursor);
+  creditBanner_->setToolTip("About Zundabar");
   playfield_->raiseDrawingLayer();
 
   struct TimerSetup {
@@ -98,11 +99,11 @@ Form1::Form1(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSou
     std::function<void()> handler;
   };
   const TimerSetup setups[] = {
-      {TimerId::Timer1, "Timer1", kTickIntervalMs, false, [this] { game_.Timer1_Timer(); }},
-      {TimerId::tmrMusic, "tmrMusic", kMusicReplayIntervalMs, false,
-       [this] { music_.tmrMusic_Timer(); }},
-      {TimerId::tmrListen, "tmrListen", kListenIntervalMs, true,
-       [this] { playControl_.tmrListen_Timer(); }},
+      {TimerId::Tick, "tick", kTickIntervalMs, false, [this] { game_.tick(); }},
+      {TimerId::MusicReplay, "musicReplay", kMusicReplayIntervalMs, false,
+       [this] { music_.step(); }},
+      {TimerId::Listener, "listener", kListenIntervalMs, true,
+       [this] { playControl_.pollStartKeys(); }},
   };
   for (const TimerSetup& setup : setups) {
     auto* timer = new QTimer(this);
@@ -114,85 +115,87 @@ Form1::Form1(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSou
     timers_[setup.id] = timer;
   }
 
-  game_.Form_Load();
+  game_.setUpLevel();
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::addRuntimeLabel(LabelId id, const char* name, QWidget* parent, QRect geometry,
-                            const QString& caption) {
+void MainWindow::addRuntimeLabel(LabelId id, const char* name, QWidget* parent, QRect geometry,
+                                 const QString& caption) {
   labels_[id] = ::addLabel(parent, name, geometry, caption);
   designWidths_[id] = geometry.width();
 }
 
-void Form1::fitWidth(LabelId id) {
+void MainWindow::fitWidth(LabelId id) {
   // The number labels grow with their captions and shrink back to their designed width.
-  if (id != LabelId::lblLevel && id != LabelId::lblJump && id != LabelId::lblScore) return;
+  if (id != LabelId::Level && id != LabelId::Jumps && id != LabelId::Score) return;
   QLabel* l = label(id);
   const int needed = l->fontMetrics().horizontalAdvance(l->text());
   l->resize(std::max(designWidths_.at(id), needed), l->height());
 }
 
-void Form1::setCaption(LabelId id, const std::string& caption) {
+void MainWindow::setCaption(LabelId id, const std::string& caption) {
   label(id)->setText(QString::fromStdString(caption));
   fitWidth(id);
 }
 
-void Form1::setBackColor(LabelId id, Rgb colour) {
+void MainWindow::setBackColor(LabelId id, Rgb colour) {
   QPalette p = label(id)->palette();
   p.setColor(QPalette::Window, toColor(colour));
   label(id)->setPalette(p);
 }
 
-void Form1::setLabelVisible(LabelId id, bool visible) { label(id)->setVisible(visible); }
+void MainWindow::setLabelVisible(LabelId id, bool visible) { label(id)->setVisible(visible); }
 
-void Form1::setTimer(TimerId id, bool on) {
+void MainWindow::setTimer(TimerId id, bool on) {
   // Switching on a timer that already runs must not restart its period.
   QTimer& t = timer(id);
   if (on && !ended_ && !t.isActive()) t.start();
   if (!on) t.stop();
 }
 
-bool Form1::timerOn(TimerId id) const { return timers_.at(id)->isActive(); }
+bool MainWindow::timerOn(TimerId id) const { return timers_.at(id)->isActive(); }
 
-void Form1::restoreGeometry() {
+void MainWindow::restoreGeometry() {
   setFixedSize(kClientGeometryPx.size());
   playfield_->setGeometry(kPlayfieldGeometryPx);
 }
 
-void Form1::showMessage(const std::string& text) {
+void MainWindow::showMessage(const std::string& text) {
   showGameMessage(this, QString::fromStdString(text));
   // Play goes on at once: the keys must reach this window again, with or without a window
   // manager to hand the focus back.
   activateWindow();
 }
 
-frmOptions* Form1::optionsWindow() const { return static_cast<frmOptions*>(options_.data()); }
+OptionsWindow* MainWindow::optionsWindow() const {
+  return static_cast<OptionsWindow*>(options_.data());
+}
 
-frmAbout* Form1::aboutWindow() const { return static_cast<frmAbout*>(about_.data()); }
+AboutWindow* MainWindow::aboutWindow() const { return static_cast<AboutWindow*>(about_.data()); }
 
 // Both windows are modeless: showing them waits for nothing.
-void Form1::showOptions() {
-  if (!options_) options_ = new frmOptions(this, OptionsBehaviour(game_, store_, music_, *this));
+void MainWindow::showOptions() {
+  if (!options_) options_ = new OptionsWindow(this, OptionsBehaviour(game_, store_, music_, *this));
   options_->show();
   options_->raise();
   options_->activateWindow();
 }
 
-void Form1::showAbout() {
-  if (!about_) about_ = new frmAbout(this, *this, optionsLocation_);
+void MainWindow::showAbout() {
+  if (!about_) about_ = new AboutWindow(this, *this, optionsLocation_);
   about_->show();
   about_->raise();
   about_->activateWindow();
 }
 
-void Form1::endProgram() {
+void MainWindow::endProgram() {
   ended_ = true;
   for (auto& [id, t] : timers_) t->stop();
   QCoreApplication::exit(0);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
-  playControl_.Form_QueryUnload();
+void MainWindow::closeEvent(QCloseEvent* event) {
+  playControl_.mainWindowClosing();
   event->accept();
 }

@@ -1,4 +1,4 @@
-#include "settings/option_rules.h"
+#include "game/option_rules.h"
 
 #include <algorithm>
 

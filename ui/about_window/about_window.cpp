@@ -1,4 +1,4 @@
-#include "ui/about_window/frm_about.h"
+#include "ui/about_window/about_window.h"
 
 #include <QLabel>
 
@@ -27,23 +27,25 @@ QLabel* addImage(QWidget* parent, const char* name, QRect geometry, const QStrin
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* mainWindow, MainWindowControls& main, const QString& optionsLocation)
+AboutWindow::AboutWindow(QWidget* mainWindow, MainWindowControls& main,
+                         const QString& optionsLocation)
     : QWidget(mainWindow, Qt::Window), main_(main) {
-  setObjectName("frmAbout");
+  setObjectName("aboutWindow");
   setUpGameWindow(this, "About Zundabar");
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(kClientSizePx);
 
-  cmdClose = new QPushButton("Close", this);
-  cmdClose->setObjectName("cmdClose");
-  cmdClose->setGeometry(twipsRect(1860, 3465, 960, 330));
-  connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+  closeButton = new QPushButton("Close", this);
+  closeButton->setObjectName("closeButton");
+  closeButton->setGeometry(twipsRect(1860, 3465, 960, 330));
+  connect(closeButton, &QPushButton::clicked, this, [this] { closeAndPlayOn(); });
 
-  addLabel(this, "Label5", twipsRect(1125, 3920, 2430, 225), "\u00a9 2026 the Zundabar developers");
-  addLabel(this, "Label4", twipsRect(1050, 2100, 3165, 225),
+  addLabel(this, "copyright", twipsRect(1125, 3920, 2430, 225),
+           "\u00a9 2026 the Zundabar developers");
+  addLabel(this, "musicCredit", twipsRect(1050, 2100, 3165, 225),
            "    Music played by the Zundabar team.");
-  addLabel(this, "Label3", twipsRect(825, 3150, 3045, 225), "https://zundabar.example.org/");
-  QLabel* location = addLabel(this, "Label2", twipsRect(315, 1785, 4095, 225),
+  addLabel(this, "makerAddress", twipsRect(825, 3150, 3045, 225), "https://zundabar.example.org/");
+  QLabel* location = addLabel(this, "optionsLocation", twipsRect(315, 1785, 4095, 225),
                               "HKEY_CURRENT_USER\\VB and VBA Program Settings\\ZNDBR\\");
   // A narrow serif keeps the location on its one line.
   QFont serif("DejaVu Serif Condensed");
@@ -53,15 +55,15 @@ frmAbout::frmAbout(QWidget* mainWindow, MainWindowControls& main, const QString&
   location->setFont(serif);
   location->setWordWrap(false);
   location->setToolTip("On this computer the options are kept in " + optionsLocation);
-  addImage(this, "Image2", twipsRect(555, 2625, 3570, 480), ":/assets/maker_banner.png");
-  addLabel(this, "Label1", twipsRect(1050, 210, 3165, 1380), kAboutParagraph);
-  addImage(this, "Image1", twipsRect(210, 210, 630, 585), ":/assets/pi_sign.png");
+  addImage(this, "makerBanner", twipsRect(555, 2625, 3570, 480), ":/assets/maker_banner.png");
+  addLabel(this, "aboutText", twipsRect(1050, 210, 3165, 1380), kAboutParagraph);
+  addImage(this, "piSign", twipsRect(210, 210, 630, 585), ":/assets/pi_sign.png");
 
-  cmdClose->setFocus();
+  closeButton->setFocus();
 }
 
-void frmAbout::cmdClose_Click() {
+void AboutWindow::closeAndPlayOn() {
   hide();
-  main_.setLabelVisible(LabelId::Label1, false);
-  main_.setTimer(TimerId::Timer1, true);
+  main_.setLabelVisible(LabelId::StartPrompt, false);
+  main_.setTimer(TimerId::Tick, true);
 }

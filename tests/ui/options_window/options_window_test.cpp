@@ -1,4 +1,4 @@
-#include "ui/options_window/frm_options.h"
+#include "ui/options_window/options_window.h"
 
 #include <gtest/gtest.h>
 
@@ -9,21 +9,21 @@
 #include <QtTest/QTest>
 #include <memory>
 
-#include "settings/qsettings_store.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/ui/wrapped_lines.h"
-#include "ui/main_window/form1.h"
+#include "ui/main_window/main_window.h"
+#include "ui/stores/qsettings_store.h"
 
 namespace {
 
 // The options window on a real main window, with the options in a real settings file.
-class OptionsWindow : public ::testing::Test {
+class OptionsWindowTest : public ::testing::Test {
  protected:
   FakeKeys keys;
   QSettingsStore store;
   FakeWavePlayer player;
   ScriptedRandom random;
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainWindow> form;
 
   void SetUp() override {
     QFile::remove(QSettingsStore::location());
@@ -42,21 +42,21 @@ class OptionsWindow : public ::testing::Test {
   }
   void startGame() {
     random.values = {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.01f};
-    form = std::make_unique<Form1>(keys, store, player, random);
+    form = std::make_unique<MainWindow>(keys, store, player, random);
   }
-  frmOptions* open() {
+  OptionsWindow* open() {
     form->showOptions();
     return form->optionsWindow();
   }
   template <typename T>
-  T* child(frmOptions* w, const char* name) {
+  T* child(OptionsWindow* w, const char* name) {
     return w->findChild<T*>(name);
   }
 };
 
-TEST_F(OptionsWindow, HasItsDesignedGeometryCaptionsAndTabOrder) {
+TEST_F(OptionsWindowTest, HasItsDesignedGeometryCaptionsAndTabOrder) {
   startGame();
-  frmOptions* w = open();
+  OptionsWindow* w = open();
   EXPECT_EQ(w->windowTitle(), "Configuration Options");
   EXPECT_FALSE(w->windowIcon().isNull());
   EXPECT_EQ(w->geometry(), QRect(291, 248, 351, 276));
@@ -66,23 +66,23 @@ TEST_F(OptionsWindow, HasItsDesignedGeometryCaptionsAndTabOrder) {
     QString caption;
   };
   const Expected controls[] = {
-      {"cmdMusic", {140, 196, 57, 22}, "Set"},
-      {"cmdCrate", {140, 133, 57, 22}, "Set"},
-      {"cmdJump", {140, 84, 57, 22}, "Set"},
-      {"cmdResume", {122, 231, 106, 36}, "Resume Game"},
-      {"cmdProgression", {140, 35, 57, 22}, "Set"},
-      {"chkMusic", {182, 168, 15, 15}, ""},
-      {"chkCrate", {182, 112, 15, 15}, "Check1"},
-      {"sldProgression", {182, 14, 148, 15}, ""},
-      {"sldJump", {182, 63, 148, 15}, ""},
-      {"Label4",
+      {"setMusicButton", {140, 196, 57, 22}, "Set"},
+      {"setCratesButton", {140, 133, 57, 22}, "Set"},
+      {"setJumpButton", {140, 84, 57, 22}, "Set"},
+      {"resumeButton", {122, 231, 106, 36}, "Resume Game"},
+      {"setProgressionButton", {140, 35, 57, 22}, "Set"},
+      {"musicBox", {182, 168, 15, 15}, ""},
+      {"cratesBox", {182, 112, 15, 15}, "Check1"},
+      {"progressionSlider", {182, 14, 148, 15}, ""},
+      {"jumpSlider", {182, 63, 148, 15}, ""},
+      {"musicCaption",
        {14, 161, 148, 29},
        "Background music                        (takes effect after one song):"},
-      {"Label3", {14, 112, 155, 15}, "Crates appear (five jumps each):"},
-      {"lblProgression", {203, 39, 29, 15}, "2"},
-      {"lblJump", {203, 88, 29, 15}, "3"},
-      {"Label2", {14, 63, 141, 15}, "Jump height (higher is easier):"},
-      {"Label1", {14, 14, 162, 15}, "Skill progression (higher is harder):"},
+      {"cratesCaption", {14, 112, 155, 15}, "Crates appear (five jumps each):"},
+      {"progressionValue", {203, 39, 29, 15}, "2"},
+      {"jumpValue", {203, 88, 29, 15}, "3"},
+      {"jumpCaption", {14, 63, 141, 15}, "Jump height (higher is easier):"},
+      {"progressionCaption", {14, 14, 162, 15}, "Skill progression (higher is harder):"},
   };
   for (const Expected& e : controls) {
     QWidget* c = w->findChild<QWidget*>(e.name);
@@ -96,34 +96,35 @@ TEST_F(OptionsWindow, HasItsDesignedGeometryCaptionsAndTabOrder) {
     }
   }
   QStringList order;
-  QWidget* first = w->cmdProgression;
+  QWidget* first = w->setProgressionButton;
   QWidget* next = first;
   do {
     if (next->focusPolicy() & Qt::TabFocus) order << next->objectName();
     next = next->nextInFocusChain();
   } while (next != first);
-  EXPECT_EQ(order, (QStringList{"cmdProgression", "cmdResume", "sldProgression", "cmdJump",
-                                "sldJump", "chkCrate", "cmdCrate", "chkMusic", "cmdMusic"}));
-  EXPECT_EQ(w->focusWidget(), w->cmdProgression);
+  EXPECT_EQ(order, (QStringList{"setProgressionButton", "resumeButton", "progressionSlider",
+                                "setJumpButton", "jumpSlider", "cratesBox", "setCratesButton",
+                                "musicBox", "setMusicButton"}));
+  EXPECT_EQ(w->focusWidget(), w->setProgressionButton);
 }
 
-TEST_F(OptionsWindow, TheCheckBoxesShowNoCaptionAndTheMusicLabelBreaksAfterItsName) {
+TEST_F(OptionsWindowTest, TheCheckBoxesShowNoCaptionAndTheMusicLabelBreaksAfterItsName) {
   startGame();
-  frmOptions* w = open();
+  OptionsWindow* w = open();
   QStyleOptionButton option;
-  option.initFrom(w->chkCrate);
-  option.text = w->chkCrate->text();
+  option.initFrom(w->cratesBox);
+  option.text = w->cratesBox->text();
   const QRect text =
-      w->chkCrate->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, w->chkCrate);
-  EXPECT_GE(text.left(), w->chkCrate->width() - 1);
+      w->cratesBox->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, w->cratesBox);
+  EXPECT_GE(text.left(), w->cratesBox->width() - 1);
 
-  const QStringList lines = wrappedLines(child<QLabel>(w, "Label4"));
+  const QStringList lines = wrappedLines(child<QLabel>(w, "musicCaption"));
   EXPECT_EQ(lines, (QStringList{"Background music", "(takes effect after one song):"}));
 }
 
-TEST_F(OptionsWindow, SlidersStepByOneAndByPagesOfTwoAndStopAtTheirEnds) {
+TEST_F(OptionsWindowTest, SlidersStepByOneAndByPagesOfTwoAndStopAtTheirEnds) {
   startGame();
-  QSlider* s = open()->sldJump;
+  QSlider* s = open()->jumpSlider;
   EXPECT_EQ(s->minimum(), 1);
   EXPECT_EQ(s->maximum(), 10);
   EXPECT_EQ(s->tickPosition(), QSlider::TicksBelow);
@@ -148,10 +149,10 @@ TEST_F(OptionsWindow, SlidersStepByOneAndByPagesOfTwoAndStopAtTheirEnds) {
   s->setValue(2);
   QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(2, s->height() / 2));
   EXPECT_EQ(s->value(), 1);
-  EXPECT_EQ(open()->lblJump->text(), "1");
+  EXPECT_EQ(open()->jumpValue->text(), "1");
 }
 
-TEST_F(OptionsWindow, LoadingTicksTheBoxesUnlessTheStoreHoldsExactlyFalse) {
+TEST_F(OptionsWindowTest, LoadingTicksTheBoxesUnlessTheStoreHoldsExactlyFalse) {
   struct Case {
     QByteArray file;
     bool crates, music;
@@ -163,22 +164,22 @@ TEST_F(OptionsWindow, LoadingTicksTheBoxesUnlessTheStoreHoldsExactlyFalse) {
   for (const Case& c : cases) {
     writeSettings(c.file);
     startGame();
-    frmOptions* w = open();
-    EXPECT_EQ(w->chkCrate->isChecked(), c.crates) << c.file.toStdString();
-    EXPECT_EQ(w->chkMusic->isChecked(), c.music) << c.file.toStdString();
+    OptionsWindow* w = open();
+    EXPECT_EQ(w->cratesBox->isChecked(), c.crates) << c.file.toStdString();
+    EXPECT_EQ(w->musicBox->isChecked(), c.music) << c.file.toStdString();
     form.reset();
   }
 }
 
-TEST_F(OptionsWindow, TheSetButtonsChangeTheRunningGameAndWriteTheSettingsFile) {
+TEST_F(OptionsWindowTest, TheSetButtonsChangeTheRunningGameAndWriteTheSettingsFile) {
   startGame();
-  frmOptions* w = open();
-  w->sldProgression->setValue(10);
-  w->sldJump->setValue(7);
-  w->chkCrate->setChecked(false);
-  QTest::mouseClick(w->cmdProgression, Qt::LeftButton);
-  QTest::mouseClick(w->cmdJump, Qt::LeftButton);
-  QTest::mouseClick(w->cmdCrate, Qt::LeftButton);
+  OptionsWindow* w = open();
+  w->progressionSlider->setValue(10);
+  w->jumpSlider->setValue(7);
+  w->cratesBox->setChecked(false);
+  QTest::mouseClick(w->setProgressionButton, Qt::LeftButton);
+  QTest::mouseClick(w->setJumpButton, Qt::LeftButton);
+  QTest::mouseClick(w->setCratesButton, Qt::LeftButton);
   EXPECT_EQ(form->game().progression(), 10);
   EXPECT_EQ(form->game().jumpSpeed(), 7);
   EXPECT_EQ(form->game().noCrates(), kTrue);
@@ -189,42 +190,42 @@ TEST_F(OptionsWindow, TheSetButtonsChangeTheRunningGameAndWriteTheSettingsFile) 
   // The next program start opens the window with the box clear.
   form.reset();
   startGame();
-  EXPECT_FALSE(open()->chkCrate->isChecked());
+  EXPECT_FALSE(open()->cratesBox->isChecked());
   EXPECT_EQ(form->game().progression(), 10);
 }
 
-TEST_F(OptionsWindow, MusicSetAfterFalsePlaysLaterStartsTheReplayAndStoresTrue) {
+TEST_F(OptionsWindowTest, MusicSetAfterFalsePlaysLaterStartsTheReplayAndStoresTrue) {
   writeSettings("Music=False\n");
   startGame();
-  frmOptions* w = open();
-  w->chkMusic->setChecked(true);
-  QTest::mouseClick(w->cmdMusic, Qt::LeftButton);
+  OptionsWindow* w = open();
+  w->musicBox->setChecked(true);
+  QTest::mouseClick(w->setMusicButton, Qt::LeftButton);
   EXPECT_TRUE(player.played.empty());
-  EXPECT_TRUE(form->timer(TimerId::tmrMusic).isActive());
+  EXPECT_TRUE(form->timer(TimerId::MusicReplay).isActive());
   EXPECT_TRUE(settingsFile().contains("Music=True"));
 }
 
-TEST_F(OptionsWindow, AnUnappliedChoiceSurvivesResumeAndATitleBarCloseReloads) {
+TEST_F(OptionsWindowTest, AnUnappliedChoiceSurvivesResumeAndATitleBarCloseReloads) {
   startGame();
-  frmOptions* w = open();
-  w->sldJump->setValue(9);
-  QTest::mouseClick(w->cmdResume, Qt::LeftButton);
+  OptionsWindow* w = open();
+  w->jumpSlider->setValue(9);
+  QTest::mouseClick(w->resumeButton, Qt::LeftButton);
   EXPECT_TRUE(w->isHidden());
-  EXPECT_TRUE(form->timer(TimerId::Timer1).isActive());
-  EXPECT_FALSE(form->timer(TimerId::tmrListen).isActive());
-  EXPECT_TRUE(form->label(LabelId::Label1)->isHidden());
+  EXPECT_TRUE(form->timer(TimerId::Tick).isActive());
+  EXPECT_FALSE(form->timer(TimerId::Listener).isActive());
+  EXPECT_TRUE(form->label(LabelId::StartPrompt)->isHidden());
   EXPECT_EQ(form->game().jumpSpeed(), 3);
 
-  form->setTimer(TimerId::Timer1, false);
+  form->setTimer(TimerId::Tick, false);
   EXPECT_EQ(open(), w);
-  EXPECT_EQ(w->sldJump->value(), 9);
-  EXPECT_EQ(w->lblJump->text(), "9");
+  EXPECT_EQ(w->jumpSlider->value(), 9);
+  EXPECT_EQ(w->jumpValue->text(), "9");
 
   w->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(form->optionsWindow(), nullptr);
-  EXPECT_FALSE(form->timer(TimerId::Timer1).isActive());
-  EXPECT_EQ(open()->sldJump->value(), 3);
+  EXPECT_FALSE(form->timer(TimerId::Tick).isActive());
+  EXPECT_EQ(open()->jumpSlider->value(), 3);
 }
 
 }  // namespace

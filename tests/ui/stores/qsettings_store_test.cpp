@@ -1,4 +1,4 @@
-#include "settings/qsettings_store.h"
+#include "ui/stores/qsettings_store.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "settings/settings_store.h"
+#include "game/settings_store.h"
 
 // The options in the platform's per-user store: the registry on Windows, an INI file under
 // $XDG_CONFIG_HOME on Linux. Problems with the store are told on stderr, naming the file, and

@@ -1,4 +1,4 @@
-#include "settings/options_behaviour.h"
+#include "play/options_behaviour.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ class OptionsBehaviourTest : public GameFixture {
 };
 
 TEST_F(OptionsBehaviourTest, LoadingShowsTheGameStateAndTheStoredBoxes) {
-  OptionsChoices c = options.Form_Load();
+  OptionsChoices c = options.loadChoices();
   EXPECT_EQ(c.progression, 2);
   EXPECT_EQ(c.jump, 3);
   EXPECT_TRUE(c.cratesTicked);
@@ -27,13 +27,13 @@ TEST_F(OptionsBehaviourTest, LoadingShowsTheGameStateAndTheStoredBoxes) {
   for (const char* text : {"false", "", "True", "FALSE"}) {
     store.values["Crates"] = text;
     store.values["Music"] = text;
-    c = options.Form_Load();
+    c = options.loadChoices();
     EXPECT_TRUE(c.cratesTicked) << text;
     EXPECT_TRUE(c.musicTicked) << text;
   }
   store.values["Crates"] = "False";
   store.values["Music"] = "False";
-  c = options.Form_Load();
+  c = options.loadChoices();
   EXPECT_FALSE(c.cratesTicked);
   EXPECT_FALSE(c.musicTicked);
 }
@@ -41,14 +41,14 @@ TEST_F(OptionsBehaviourTest, LoadingShowsTheGameStateAndTheStoredBoxes) {
 TEST_F(OptionsBehaviourTest, ValuesOutsideTheSlidersRangeAreHeldToIt) {
   game.setProgression(0);
   game.setJumpSpeed(40);
-  const OptionsChoices c = options.Form_Load();
+  const OptionsChoices c = options.loadChoices();
   EXPECT_EQ(c.progression, 1);
   EXPECT_EQ(c.jump, 10);
 }
 
 TEST_F(OptionsBehaviourTest, TheNumberSetButtonsChangeTheGameAndStoreTheDecimalText) {
-  options.cmdProgression_Click(10);
-  options.cmdJump_Click(7);
+  options.applyProgression(10);
+  options.applyJump(7);
   EXPECT_EQ(game.progression(), 10);
   EXPECT_EQ(game.jumpSpeed(), 7);
   EXPECT_EQ(store.values["Progression"], "10");
@@ -57,42 +57,42 @@ TEST_F(OptionsBehaviourTest, TheNumberSetButtonsChangeTheGameAndStoreTheDecimalT
 }
 
 TEST_F(OptionsBehaviourTest, TheCrateSetButtonSetsNoCratesAndStoresTrueOrFalse) {
-  options.cmdCrate_Click(false);
+  options.applyCrates(false);
   EXPECT_EQ(game.noCrates(), kTrue);
   EXPECT_EQ(store.values["Crates"], "False");
-  options.cmdCrate_Click(true);
+  options.applyCrates(true);
   EXPECT_EQ(game.noCrates(), kFalse);
   EXPECT_EQ(store.values["Crates"], "True");
 }
 
 TEST_F(OptionsBehaviourTest, MusicOnAfterFalsePlaysNothingNowStartsTheReplayAndStoresTrue) {
   store.values["Music"] = "False";
-  options.cmdMusic_Click(true);
+  options.applyMusic(true);
   EXPECT_TRUE(player.played.empty());
-  EXPECT_TRUE(controls.timers[TimerId::tmrMusic]);
+  EXPECT_TRUE(controls.timers[TimerId::MusicReplay]);
   EXPECT_EQ(store.values["Music"], "True");
-  options.cmdMusic_Click(true);  // now "True": the music starts again at once
+  options.applyMusic(true);  // now "True": the music starts again at once
   EXPECT_EQ(player.played.size(), 1u);
 }
 
 TEST_F(OptionsBehaviourTest, MusicOnWithAMissingKeyPlaysAtOnce) {
-  options.cmdMusic_Click(true);
+  options.applyMusic(true);
   EXPECT_EQ(player.played.size(), 1u);
   EXPECT_EQ(store.log.back(), "save Music True");
 }
 
 TEST_F(OptionsBehaviourTest, MusicOffStopsTheReplayAndStoresFalse) {
-  controls.timers[TimerId::tmrMusic] = true;
-  options.cmdMusic_Click(false);
-  EXPECT_FALSE(controls.timers[TimerId::tmrMusic]);
+  controls.timers[TimerId::MusicReplay] = true;
+  options.applyMusic(false);
+  EXPECT_FALSE(controls.timers[TimerId::MusicReplay]);
   EXPECT_TRUE(player.played.empty());
   EXPECT_EQ(store.values["Music"], "False");
 }
 
 TEST_F(OptionsBehaviourTest, ResumeHidesThePromptStartsTheTickAndStopsTheListener) {
-  options.cmdResume_Click();
-  EXPECT_FALSE(controls.visible[LabelId::Label1]);
-  EXPECT_EQ(controls.events, (std::vector<std::string>{"Timer1 on", "tmrListen off"}));
+  options.resumeGame();
+  EXPECT_FALSE(controls.visible[LabelId::StartPrompt]);
+  EXPECT_EQ(controls.events, (std::vector<std::string>{"tick on", "listener off"}));
   EXPECT_TRUE(player.played.empty());
 }
 

@@ -1,4 +1,4 @@
-#include "settings/qsettings_store.h"
+#include "ui/stores/qsettings_store.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "settings/option_rules.h"
+#include "game/option_rules.h"
 
 namespace {
 

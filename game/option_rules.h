@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/settings_store.h"
+#include "game/settings_store.h"
 
 // Every key, stored text and default of the four options, and the rules of their readers.
 namespace options {

@@ -14,10 +14,10 @@
 
 // The main window: the playfield, the labels, the credit banner and the three timers that drive
 // the game. It owns the game and gives it the platform's services.
-class frmOptions;
-class frmAbout;
+class OptionsWindow;
+class AboutWindow;
 
-class Form1 final : public QWidget, public MainWindowControls {
+class MainWindow final : public QWidget, public MainWindowControls {
   Q_OBJECT
 
  public:
@@ -26,20 +26,20 @@ class Form1 final : public QWidget, public MainWindowControls {
 
   // Creates every control and then lays out the first game, before the window is shown.
   // optionsLocation: where the options are kept on this platform, told in the About window.
-  Form1(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSource& random,
-        QString optionsLocation = {});
-  ~Form1() override;
+  MainWindow(KeyState& keys, SettingsStore& store, WavePlayer& player, RandomSource& random,
+             QString optionsLocation = {});
+  ~MainWindow() override;
 
   Game& game() { return game_; }
   PlayControl& playControl() { return playControl_; }
   PlayfieldWidget* playfield() const { return playfield_; }
   QLabel* label(LabelId label) const { return labels_.at(label); }
-  QLabel* creditBanner() const { return image1_; }
+  QLabel* creditBanner() const { return creditBanner_; }
   QTimer& timer(TimerId timer) { return *timers_.at(timer); }
   bool ended() const { return ended_; }
   // The secondary windows while they exist; each is created at its first showing.
-  frmOptions* optionsWindow() const;
-  frmAbout* aboutWindow() const;
+  OptionsWindow* optionsWindow() const;
+  AboutWindow* aboutWindow() const;
 
   void setCaption(LabelId label, const std::string& caption) override;
   void setBackColor(LabelId label, Rgb colour) override;
@@ -65,7 +65,7 @@ class Form1 final : public QWidget, public MainWindowControls {
   PlayfieldWidget* playfield_;
   std::map<LabelId, QLabel*> labels_;
   std::map<LabelId, int> designWidths_;
-  QLabel* image1_;
+  QLabel* creditBanner_;
   std::map<TimerId, QTimer*> timers_;
   Game game_;
   Music music_;

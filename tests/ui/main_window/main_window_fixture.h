@@ -5,20 +5,20 @@
 #include <memory>
 
 #include "tests/fakes/fake_ports.h"
-#include "ui/main_window/form1.h"
+#include "ui/main_window/main_window.h"
 
-class Form1Fixture : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test {
  protected:
   FakeKeys keys;
   FakeStore store;
   FakeWavePlayer player;
   ScriptedRandom random;
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainWindow> form;
 
   void SetUp() override {
     // The first level: player (483, 175), gap 238..413 at 650, cloud (75, 135), no crate.
     random.values = {0.5f, 0.5f, 0.25f, 0.5f, 0.99999994f, 0.1f, 0.9f, 0.01f};
-    form = std::make_unique<Form1>(keys, store, player, random);
+    form = std::make_unique<MainWindow>(keys, store, player, random);
   }
 
   QLabel* find(const char* name) { return form->findChild<QLabel*>(name); }

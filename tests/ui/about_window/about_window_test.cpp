@@ -1,0 +1,87 @@
+#include "ui/about_window/about_window.h"
+
+#include <QLabel>
+#include <QtTest/QTest>
+
+#include "tests/ui/main_window/main_window_fixture.h"
+
+namespace {
+
+class AboutWindowTest : public MainWindowFixture {
+ protected:
+  AboutWindow* openByBanner() {
+    QTest::mouseClick(form->creditBanner(), Qt::LeftButton);
+    return form->aboutWindow();
+  }
+  bool on(TimerId id) { return form->timer(id).isActive(); }
+};
+
+TEST_F(AboutWindowTest, HasItsDesignedLayoutTextsAndPictures) {
+  AboutWindow* w = openByBanner();
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->windowTitle(), "About Zundabar");
+  EXPECT_FALSE(w->windowIcon().isNull());
+  EXPECT_EQ(w->size(), QSize(312, 289));
+  EXPECT_EQ(w->closeButton->geometry(), QRect(124, 231, 64, 22));
+  EXPECT_EQ(w->closeButton->text(), "Close");
+  EXPECT_EQ(w->focusWidget(), w->closeButton);
+  const std::pair<const char*, QRect> places[] = {
+      {"copyright", {75, 261, 162, 15}},    {"musicCredit", {70, 140, 211, 15}},
+      {"makerAddress", {55, 210, 203, 15}}, {"optionsLocation", {21, 119, 273, 15}},
+      {"makerBanner", {37, 175, 238, 32}},  {"aboutText", {70, 14, 211, 92}},
+      {"piSign", {14, 14, 42, 39}}};
+  for (auto [name, rect] : places) {
+    QLabel* l = w->findChild<QLabel*>(name);
+    ASSERT_NE(l, nullptr) << name;
+    EXPECT_EQ(l->geometry(), rect) << name;
+    EXPECT_EQ(l->focusPolicy(), Qt::NoFocus) << name;
+  }
+  QLabel* location = w->findChild<QLabel*>("optionsLocation");
+  EXPECT_EQ(location->text(), "HKEY_CURRENT_USER\\VB and VBA Program Settings\\ZNDBR\\");
+  EXPECT_DOUBLE_EQ(location->font().pointSizeF(), 6.75);
+  EXPECT_LE(location->fontMetrics().horizontalAdvance(location->text()), location->width());
+  const QString about = w->findChild<QLabel*>("aboutText")->text();
+  EXPECT_TRUE(about.startsWith("    "));
+  EXPECT_TRUE(about.endsWith(QString(19, ' ') +
+                             "ZNDBR! uses four self-created registry keys, to store the options "
+                             "from the options dialogue:"));
+  EXPECT_TRUE(w->findChild<QLabel*>("musicCredit")->text().startsWith("    "));
+  EXPECT_EQ(w->findChild<QLabel*>("piSign")->pixmap().size(), QSize(42, 39));
+  const QImage banner = w->findChild<QLabel*>("makerBanner")->pixmap().toImage();
+  EXPECT_EQ(banner.size(), QSize(238, 32));
+  EXPECT_EQ(banner.pixelColor(0, 0).alpha(), 0);  // black is transparent
+}
+
+TEST_F(AboutWindowTest, CloseFromWaitingStartsPlayWithTheListenerStillOn) {
+  AboutWindow* w = openByBanner();
+  EXPECT_FALSE(on(TimerId::Tick));
+  QTest::mouseClick(w->closeButton, Qt::LeftButton);
+  EXPECT_TRUE(w->isHidden());
+  EXPECT_TRUE(form->label(LabelId::StartPrompt)->isHidden());
+  EXPECT_TRUE(on(TimerId::Tick));
+  EXPECT_TRUE(on(TimerId::Listener));
+  EXPECT_TRUE(player.played.empty());
+  EXPECT_EQ(openByBanner(), w);  // shown again, the same window
+}
+
+TEST_F(AboutWindowTest, CloseDuringPlayResumesTheTick) {
+  keys.held = {VirtualKey::Space};
+  form->playControl().pollStartKeys();
+  AboutWindow* w = openByBanner();
+  EXPECT_FALSE(on(TimerId::Tick));
+  QTest::mouseClick(w->closeButton, Qt::LeftButton);
+  EXPECT_TRUE(on(TimerId::Tick));
+  EXPECT_FALSE(on(TimerId::Listener));
+}
+
+TEST_F(AboutWindowTest, ATitleBarCloseLeavesTheTickOffAndTheNextOpeningCreatesItAfresh) {
+  AboutWindow* w = openByBanner();
+  w->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(form->aboutWindow(), nullptr);
+  EXPECT_FALSE(on(TimerId::Tick));
+  EXPECT_FALSE(form->label(LabelId::StartPrompt)->isHidden());
+  EXPECT_NE(openByBanner(), nullptr);
+}
+
+}  // namespace
