@@ -16,6 +16,7 @@ add_library(zundabar_ui STATIC
   ui/main_window/lazy_wave_player.cpp
   ui/options_window/options_window.cpp
   ui/window_parts.cpp
+  ui/window_zoom.cpp
 )
 target_link_libraries(zundabar_ui PUBLIC zundabar_core zundabar_settings_qt Qt6::Widgets)
 

@@ -11,6 +11,7 @@ add_executable(zundabar_gui_tests
   ui/main_window/message_box_test.cpp
   ui/main_window/play_control_window_test.cpp
   ui/main_window/playfield_render_test.cpp
+  ui/main_window/zoom_test.cpp
   ui/options_window/options_window_test.cpp
   ui/about_window/about_window_test.cpp
 )

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
 
 #include "ui/about_window/about_window.h"
 #include "ui/game_font.h"
@@ -10,6 +12,7 @@
 #include "ui/main_window/twips.h"
 #include "ui/options_window/options_window.h"
 #include "ui/window_parts.h"
+#include "ui/window_zoom.h"
 
 namespace {
 
@@ -131,7 +134,7 @@ void MainWindow::fitWidth(LabelId id) {
   if (id != LabelId::Level && id != LabelId::Jumps && id != LabelId::Score) return;
   QLabel* l = label(id);
   const int needed = l->fontMetrics().horizontalAdvance(l->text());
-  l->resize(std::max(designWidths_.at(id), needed), l->height());
+  l->resize(std::max(designWidths_.at(id) * zoom_, needed), l->height());
 }
 
 void MainWindow::setCaption(LabelId id, const std::string& caption) {
@@ -157,12 +160,12 @@ void MainWindow::setTimer(TimerId id, bool on) {
 bool MainWindow::timerOn(TimerId id) const { return timers_.at(id)->isActive(); }
 
 void MainWindow::restoreGeometry() {
-  setFixedSize(kClientGeometryPx.size());
-  playfield_->setGeometry(kPlayfieldGeometryPx);
+  if (!fullScreen_) setFixedSize(kClientGeometryPx.size() * zoom_);
+  playfield_->setGeometry(zoomed(kPlayfieldGeometryPx, zoom_).translated(picture_.topLeft()));
 }
 
 void MainWindow::showMessage(const std::string& text) {
-  showGameMessage(this, QString::fromStdString(text));
+  showGameMessage(this, QString::fromStdString(text), zoom_);
   // Play goes on at once: the keys must reach this window again, with or without a window
   // manager to hand the focus back.
   activateWindow();
@@ -176,14 +179,21 @@ AboutWindow* MainWindow::aboutWindow() const { return static_cast<AboutWindow*>(
 
 // Both windows are modeless: showing them waits for nothing.
 void MainWindow::showOptions() {
-  if (!options_) options_ = new OptionsWindow(this, OptionsBehaviour(game_, store_, music_, *this));
+  if (!options_) {
+    options_ = new OptionsWindow(this, OptionsBehaviour(game_, store_, music_, *this));
+    zoomWindow(options_, zoom_);
+    if (zoom_ > 1) options_->move(OptionsWindow::kClientGeometryPx.topLeft() * zoom_);
+  }
   options_->show();
   options_->raise();
   options_->activateWindow();
 }
 
 void MainWindow::showAbout() {
-  if (!about_) about_ = new AboutWindow(this, *this, optionsLocation_);
+  if (!about_) {
+    about_ = new AboutWindow(this, *this, optionsLocation_);
+    zoomWindow(about_, zoom_);
+  }
   about_->show();
   about_->raise();
   about_->activateWindow();
@@ -193,6 +203,45 @@ void MainWindow::endProgram() {
   ended_ = true;
   for (auto& [id, t] : timers_) t->stop();
   QCoreApplication::exit(0);
+}
+
+void MainWindow::showZoomed(int zoom, bool fullScreen) {
+  if (fullScreen) {
+    if (!fullScreen_) windowedPos_ = pos();
+    const QRect screenArea = screen()->geometry();
+    const QSize picture = kClientGeometryPx.size() * zoom;
+    zoomPicture(
+        zoom,
+        QPoint(screenArea.width() - picture.width(), screenArea.height() - picture.height()) / 2);
+    // Without a window manager nothing else makes the window cover the screen.
+    setFixedSize(screenArea.size());
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    move(screenArea.topLeft());
+  } else {
+    if (fullScreen_) setWindowState(windowState() & ~Qt::WindowFullScreen);
+    zoomPicture(zoom, QPoint());
+    if (fullScreen_) move(windowedPos_);
+  }
+  fullScreen_ = fullScreen;
+  update();
+}
+
+void MainWindow::zoomPicture(int zoom, QPoint origin) {
+  zoom_ = zoom;
+  picture_ = QRect(origin, kClientGeometryPx.size() * zoom);
+  zoomWindow(this, zoom, origin);
+  playfield_->setZoom(zoom);
+  for (LabelId id : {LabelId::Level, LabelId::Jumps, LabelId::Score}) fitWidth(id);
+  // Open windows follow at once rather than at their next opening.
+  if (options_) zoomWindow(options_, zoom);
+  if (about_) zoomWindow(about_, zoom);
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+  // The window's face lies under the picture only; full screen, black bars surround it.
+  if (picture_ == rect()) return;
+  QPainter painter(this);
+  for (const QRect& bar : QRegion(rect()) - QRegion(picture_)) painter.fillRect(bar, Qt::black);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

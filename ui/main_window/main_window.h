@@ -52,14 +52,25 @@ class MainWindow final : public QWidget, public MainWindowControls {
   void showAbout() override;
   void endProgram() override;
 
+  // Shows the window and its picture enlarged by a whole factor: in a window of that size, or
+  // full screen with the picture centred on black. The options window, the About window and the
+  // message box open at the same factor.
+  void showZoomed(int zoom, bool fullScreen);
+  int zoom() const { return zoom_; }
+  bool isFullScreenPicture() const { return fullScreen_; }
+  // Where the picture lies in the window.
+  QRect pictureRect() const { return picture_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   // A label the game changes at run time, reached by its id.
   void addRuntimeLabel(LabelId id, const char* name, QWidget* parent, QRect geometry,
                        const QString& caption);
   void fitWidth(LabelId id);
+  void zoomPicture(int zoom, QPoint origin);
 
   SettingsStore& store_;
   PlayfieldWidget* playfield_;
@@ -74,4 +85,8 @@ class MainWindow final : public QWidget, public MainWindowControls {
   QPointer<QWidget> options_;
   QPointer<QWidget> about_;
   bool ended_ = false;
+  int zoom_ = 1;
+  bool fullScreen_ = false;
+  QRect picture_{QPoint(), kClientGeometryPx.size()};
+  QPoint windowedPos_;
 };

@@ -5,9 +5,38 @@
 #include <QMessageBox>
 #include <QShortcut>
 
+#include "ui/window_zoom.h"
+
 namespace {
 
 const QString kTitle = "Zundabar";
+
+// A message box laid out as at 1x and then enlarged as a whole. Left to itself, the box would
+// wrap its text at a width of its own choosing, the same at every zoom.
+class ZoomedMessageBox final : public QMessageBox {
+ public:
+  ZoomedMessageBox(const QString& text, QWidget* parent, int zoom)
+      : QMessageBox(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent), zoom_(zoom) {}
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);
+    if (zoom_ == 1) return;
+    const QPoint centre = geometry().center();
+    zoomWindow(this, zoom_);
+    laidOut_ = true;
+    move(centre - rect().center());
+  }
+
+  bool event(QEvent* event) override {
+    if (laidOut_ && event->type() == QEvent::LayoutRequest) return QDialog::event(event);
+    return QMessageBox::event(event);
+  }
+
+ private:
+  int zoom_;
+  bool laidOut_ = false;
+};
 
 }  // namespace
 
@@ -16,9 +45,8 @@ QString messageBoxClipboardText(const QString& title, const QString& text) {
   return rule + title + "\r\n" + rule + text + "\r\n" + rule + "OK   \r\n" + rule;
 }
 
-void showGameMessage(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, kTitle, QString(text).replace("\r\n", "\n"), QMessageBox::Ok,
-                  parent);
+void showGameMessage(QWidget* parent, const QString& text, int zoom) {
+  ZoomedMessageBox box(QString(text).replace("\r\n", "\n"), parent, zoom);
   box.setObjectName("gameMessage");
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Ok);

@@ -1,9 +1,12 @@
 #include "ui/main_window/playfield_widget.h"
 
+#include <qdrawutil.h>
+
 #include <QPainter>
 #include <cmath>
 
 #include "ui/main_window/twips.h"
+#include "ui/window_zoom.h"
 
 namespace {
 
@@ -23,29 +26,38 @@ const Holder kHolders[] = {
 
 }  // namespace
 
-// Draws the landscape unscaled at the inner top-left corner; what does not fit is clipped.
+// Draws the landscape at the inner top-left corner, enlarged by the zoom only; what does not fit
+// is clipped.
 class PlayfieldWidget::Inner final : public QWidget {
  public:
-  explicit Inner(QWidget* parent) : QWidget(parent), landscape_(":/assets/landscape.png") {
+  explicit Inner(QWidget* parent)
+      : QWidget(parent), landscape_(":/assets/landscape.png"), shown_(landscape_) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+  void setZoom(int zoom) {
+    shown_ = enlarged(landscape_, zoom);
+    update();
   }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.drawPixmap(0, 0, landscape_);
+    painter.drawPixmap(0, 0, shown_);
   }
 
  private:
   QPixmap landscape_;
+  QPixmap shown_;
 };
 
 // Shows the drawing above the labels, in the order it was made; clicks pass through to what
 // lies below.
 class PlayfieldWidget::DrawingLayer final : public QWidget {
  public:
-  DrawingLayer(QWidget* parent, const std::vector<DrawOp>& ops) : QWidget(parent), ops_(ops) {
+  DrawingLayer(PlayfieldWidget* field, QWidget* parent)
+      : QWidget(parent), field_(*field), ops_(field->ops_) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
   }
@@ -53,19 +65,24 @@ class PlayfieldWidget::DrawingLayer final : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
+    const int zoom = field_.zoom_;
     for (const DrawOp& op : ops_) {
       if (!op.picture.isNull()) {
-        painter.drawPixmap(op.area.topLeft(), op.picture);
+        painter.drawPixmap(op.area.topLeft() * zoom, field_.zoomedPicture(op.picture));
       } else if (!op.area.isNull()) {
-        painter.fillRect(op.area, op.colour);
+        painter.fillRect(zoomed(op.area, zoom), op.colour);
       } else {
+        painter.save();
+        painter.scale(zoom, zoom);
         painter.setPen(QPen(op.colour, 1));
         painter.drawLine(op.line);
+        painter.restore();
       }
     }
   }
 
  private:
+  const PlayfieldWidget& field_;
   const std::vector<DrawOp>& ops_;
 };
 
@@ -77,22 +94,55 @@ PlayfieldWidget::PlayfieldWidget(QWidget* parent) : QFrame(parent) {
   inner_ = new Inner(this);
   inner_->setObjectName("playfieldInner");
   inner_->setGeometry(QRect(QPoint(kBorderPx, kBorderPx), kInnerSizePx));
-  layer_ = new DrawingLayer(inner_, ops_);
+  layer_ = new DrawingLayer(this, inner_);
   layer_->setGeometry(QRect(QPoint(0, 0), kInnerSizePx));
   for (size_t i = 0; i < holders_.size(); ++i) {
     holders_[i] = new QLabel(inner_);
     holders_[i]->setObjectName(kHolders[i].name);
-    holders_[i]->setPixmap(QPixmap(kHolders[i].path));
+    pictures_[i] = QPixmap(kHolders[i].path);
+    zoomedPictures_[i] = pictures_[i];
+    holders_[i]->setPixmap(pictures_[i]);
     holders_[i]->setGeometry(kHolders[i].twips);
     holders_[i]->hide();
   }
 }
 
 QPixmap PlayfieldWidget::picture(Picture picture) const {
-  return holders_[static_cast<size_t>(picture)]->pixmap();
+  return pictures_[static_cast<size_t>(picture)];
+}
+
+const QPixmap& PlayfieldWidget::zoomedPicture(const QPixmap& picture) const {
+  for (size_t i = 0; i < pictures_.size(); ++i) {
+    if (pictures_[i].cacheKey() == picture.cacheKey()) return zoomedPictures_[i];
+  }
+  return picture;
+}
+
+void PlayfieldWidget::paintEvent(QPaintEvent* event) {
+  if (zoom_ == 1) {
+    QFrame::paintEvent(event);
+    return;
+  }
+  // The designed panel enlarged, so that its corners keep their shape.
+  if (zoomedPanel_.size() != size()) {
+    QImage panel(size() / zoom_, QImage::Format_ARGB32_Premultiplied);
+    panel.fill(Qt::transparent);
+    QPainter designPainter(&panel);
+    qDrawShadePanel(&designPainter, panel.rect(), palette(), true, kBorderPx);
+    designPainter.end();
+    zoomedPanel_ = enlarged(QPixmap::fromImage(panel), zoom_);
+  }
+  QPainter(this).drawPixmap(0, 0, zoomedPanel_);
 }
 
 void PlayfieldWidget::raiseDrawingLayer() { layer_->raise(); }
+
+void PlayfieldWidget::setZoom(int zoom) {
+  zoom_ = zoom;
+  for (size_t i = 0; i < pictures_.size(); ++i) zoomedPictures_[i] = enlarged(pictures_[i], zoom);
+  static_cast<Inner*>(inner_)->setZoom(zoom);
+  layer_->update();
+}
 
 QPoint PlayfieldWidget::toPixels(double x, double y) {
   return QPoint(static_cast<int>(std::lround(x * kPixelsPerUnitX)),

@@ -29,6 +29,9 @@ class PlayfieldWidget final : public QFrame, public Playfield {
   QPixmap picture(Picture picture) const;
   // Ensures the drawing layer is on top of labels added to the inner area.
   void raiseDrawingLayer();
+  // Shows the landscape and the drawing enlarged by a whole factor; the places and sizes of the
+  // panel and of what lies on it are the window's to zoom.
+  void setZoom(int zoom);
 
   static QPoint toPixels(double x, double y);
 
@@ -36,6 +39,9 @@ class PlayfieldWidget final : public QFrame, public Playfield {
   void repaint() override;
   void line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) override;
   void paint(Picture picture, int16_t x, int16_t y) override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   class Inner;
@@ -47,8 +53,15 @@ class PlayfieldWidget final : public QFrame, public Playfield {
     QPixmap picture;  // null for a line
   };
 
+  // The picture as the layer shows it at the current zoom.
+  const QPixmap& zoomedPicture(const QPixmap& picture) const;
+
   QWidget* inner_;
   DrawingLayer* layer_;
   std::vector<DrawOp> ops_;
   std::array<QLabel*, 4> holders_{};
+  std::array<QPixmap, 4> pictures_;
+  std::array<QPixmap, 4> zoomedPictures_;
+  int zoom_ = 1;
+  QPixmap zoomedPanel_;
 };
