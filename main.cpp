@@ -2,6 +2,7 @@
 
 #include "game/time_mixed_random.h"
 #include "ui/game_font.h"
+#include "ui/main_window/display_modes.h"
 #include "ui/main_window/key_state_filter.h"
 #include "ui/main_window/lazy_wave_player.h"
 #include "ui/main_window/main_window.h"
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
   LazyWavePlayer player;
   TimeMixedRandom random;
   MainWindow form(keys, store, player, random, QSettingsStore::location());
+  DisplayModes display(form, DisplayFile());
+  display.restore();
   form.show();
   return QApplication::exec();
 }

@@ -1,5 +1,5 @@
 // Figures of the Qt shell, one line each as "name value unit": a tick with the frame it draws,
-// the game timer's period, and one music step with the real wave player.
+// unzoomed and zoomed, the game timer's period, and one music step with the real wave player.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,6 +17,7 @@
 #include "game/time_mixed_random.h"
 #include "tests/fakes/fake_ports.h"
 #include "ui/game_font.h"
+#include "ui/main_window/display_modes.h"
 #include "ui/main_window/lazy_wave_player.h"
 #include "ui/main_window/main_window.h"
 
@@ -42,7 +43,7 @@ void print(const char* name, double value, const char* unit) {
 // Keeps the player far above the ledge so that no level ends during a measurement.
 void keepFlying(MainWindow& form) { form.game().state().playerY = 0; }
 
-void frame(MainWindow& form) {
+void frame(MainWindow& form, const char* name) {
   QWidget* inner = form.playfield()->inner();
   QImage image(inner->size() * inner->devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(inner->devicePixelRatioF());
@@ -54,7 +55,7 @@ void frame(MainWindow& form) {
     inner->render(&image);
     us.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
   }
-  print("frame_us", median(us), "us");
+  print(name, median(us), "us");
 }
 
 void period(MainWindow& form, int ticks) {
@@ -118,7 +119,11 @@ int main(int argc, char** argv) {
   TimeMixedRandom random;
   MainWindow form(keys, store, silent, random);
   form.show();
-  frame(form);
+  frame(form, "frame_us");
+  // The same at the largest zoom a 1920 x 1080 screen takes.
+  form.showZoomed(DisplayModes::largestZoomFitting(QSize(1920, 1080)), false);
+  frame(form, "frame_zoom_us");
+  form.showZoomed(1, false);
   period(form, ticks);
   musicStep();
   return 0;

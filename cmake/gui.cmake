@@ -9,12 +9,14 @@ add_library(zundabar_ui STATIC
   assets/assets.qrc
   ui/about_window/about_window.cpp
   ui/game_font.cpp
+  ui/main_window/display_modes.cpp
   ui/main_window/main_window.cpp
   ui/main_window/key_state_filter.cpp
   ui/main_window/message_box.cpp
   ui/main_window/playfield_widget.cpp
   ui/main_window/lazy_wave_player.cpp
   ui/options_window/options_window.cpp
+  ui/stores/display_file.cpp
   ui/window_parts.cpp
   ui/window_zoom.cpp
 )

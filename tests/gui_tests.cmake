@@ -6,6 +6,7 @@ gtest_discover_tests(zundabar_settings_tests PROPERTIES LABELS core DISCOVERY_TI
 add_executable(zundabar_gui_tests
   ui/gui_test_main.cpp
   ui/main_window/main_window_layout_test.cpp
+  ui/main_window/display_modes_test.cpp
   ui/main_window/key_state_filter_test.cpp
   ui/main_window/lazy_wave_player_test.cpp
   ui/main_window/message_box_test.cpp
@@ -63,3 +64,9 @@ add_test(NAME SurviveBrokenMusicAndOptionsFiles
           ${PROJECT_SOURCE_DIR}/assets/Music.wav)
 set_tests_properties(SurviveBrokenMusicAndOptionsFiles PROPERTIES LABELS e2e
   SKIP_RETURN_CODE 77 TIMEOUT 300)
+
+add_test(NAME PlayZoomedAndFullScreenUnderXvfb
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/zoom_test.sh $<TARGET_FILE:zundabar>
+          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
+set_tests_properties(PlayZoomedAndFullScreenUnderXvfb PROPERTIES LABELS e2e SKIP_RETURN_CODE 77
+  TIMEOUT 120)

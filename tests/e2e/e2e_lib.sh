@@ -31,7 +31,8 @@ trap cleanup EXIT
 
 # Xvfb picks a free display itself and tells its number once it accepts clients. It must not
 # reset when the last client leaves, or a game started just after another ended finds no display.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
+# A test may ask for another screen size in E2E_SCREEN before it sources this file.
+Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-800x600}x24" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break

@@ -1,6 +1,6 @@
 #include "ui/main_window/key_state_filter.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <optional>
 
@@ -52,7 +52,10 @@ bool KeyStateFilter::eventFilter(QObject* watched, QEvent* event) {
   if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWindowType()) {
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
     const auto key = virtualKey(keyEvent->key());
-    if (key && !keyEvent->isAutoRepeat()) {
+    // Keys that work a popup menu, Escape closing it above all, are not the game's; a release
+    // still counts, so that a key held when the menu opened is not left down.
+    const bool forMenu = type == QEvent::KeyPress && QApplication::activePopupWidget();
+    if (key && !keyEvent->isAutoRepeat() && !forMenu) {
       KeyRecord& record = keys_[*key];
       record.down = type == QEvent::KeyPress;
       if (record.down) record.pressedSinceQuery = true;

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QWidget>
 #include <QWindow>
 
@@ -79,6 +80,20 @@ TEST_F(KeyStateFilterTest, HeldKeysAreForgottenWhenTheGameLosesTheFocus) {
   send(QEvent::KeyPress, Qt::Key_Right);
   emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
   EXPECT_FALSE(keys.pressed(VirtualKey::Right));
+}
+
+TEST_F(KeyStateFilterTest, KeysPressedInAPopupMenuAreNotTheGames) {
+  send(QEvent::KeyPress, Qt::Key_Left);
+  QMenu menu(&window);
+  menu.addAction("1x");
+  menu.popup(QPoint());
+  ASSERT_EQ(QApplication::activePopupWidget(), &menu);
+  send(QEvent::KeyPress, Qt::Key_Escape);  // closes the menu, and must not end the game
+  send(QEvent::KeyRelease, Qt::Key_Left);  // a key held when the menu opened is let go
+  menu.close();
+  EXPECT_FALSE(keys.pressed(VirtualKey::Escape));
+  EXPECT_TRUE(keys.pressed(VirtualKey::Left));  // pressed since the last query
+  EXPECT_FALSE(keys.pressed(VirtualKey::Left));
 }
 
 }  // namespace

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Playing big on a 1920 x 1080 screen: Ctrl+Plus doubles the window and play goes on; F11 fills
+# the screen with the picture centred at a whole factor and play goes on; a click on the enlarged
+# credit banner opens the About window; the next start opens at the zoom the player left.
+# Usage: zoom_test.sh GAME_BINARY MUSIC_WAV
+E2E_SCREEN=1920x1080
+source "$(dirname "$0")/e2e_lib.sh"
+
+wait_size() {
+  for _ in $(seq 50); do
+    size=$(xdotool getwindowgeometry "$1" | awk '/Geometry/ { print $2 }')
+    [ "$size" = "$2" ] && return 0
+    sleep 0.1
+  done
+  fail "a window is $size, not $2"
+}
+
+# The playfield, at this crop of the screen, changes between two looks without a message box.
+playing() {
+  import -window root -crop "$2" "$shots/$1-a.png"
+  sleep 0.5
+  import -window root -crop "$2" "$shots/$1-b.png"
+  cmp -s "$shots/$1-a.png" "$shots/$1-b.png" && fail "play stopped after $1"
+  [ "$(windows_named Zundabar)" -eq 1 ] || fail "a message box opened after $1"
+}
+
+start_game
+wait_size "$main_window" 492x498
+start_play
+xdotool key ctrl+plus
+wait_size "$main_window" 984x996
+playing ctrl-plus 944x892+42+58
+
+xdotool key F11
+wait_size "$main_window" 1920x1080
+sleep 0.3
+shot full-screen
+# 2x is the largest factor that fits 1080 rows; everything around the picture is black.
+picture=$(convert "$shots/full-screen.png" -format '%@' info:)
+[ "$picture" = "984x996+468+42" ] || fail "the full-screen picture lies at $picture"
+playing full-screen 944x892+486+60
+
+xdotool mousemove 960 1000 click 1  # the banner's centre, 2 x (246, 479) into the picture
+about=$(wait_window 'About Zundabar')
+wait_size "$about" 624x578
+click_in "$about" 312 484
+focus_main
+xdotool key F11
+wait_size "$main_window" 984x996
+quit_with_escape || fail "Escape did not end the zoomed game"
+grep -qi zoom "$settings_file" && fail "the zoom went into the options file"
+
+start_game
+wait_size "$main_window" 984x996
+python3 "$here/send_close.py" "$main_window"
+wait_exit 2 || fail "closing the restarted game did not end it"
+echo "passed"

@@ -1,0 +1,69 @@
+#include "ui/main_window/display_modes.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include "tests/ui/main_window/main_window_fixture.h"
+
+namespace {
+
+// The offscreen screen is 800 x 600: the window fits there at 1x only.
+class DisplayModesTest : public MainWindowFixture {
+ protected:
+  QTemporaryDir dir;
+  QString path = dir.filePath("display.conf");
+
+  QByteArray remembered(const QByteArray& text = {}) {
+    QFile file(path);
+    if (!text.isEmpty() && file.open(QIODevice::WriteOnly)) file.write(text);
+    file.close();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+};
+
+TEST_F(DisplayModesTest, TheRememberedChoiceComesBackWithAZoomThatStillFits) {
+  remembered("[Display]\nZoom=3\nFullScreen=true\n");
+  DisplayModes modes(*form, DisplayFile(path));
+  modes.restore();
+  EXPECT_TRUE(form->isFullScreenPicture());
+  modes.toggleFullScreen();
+  EXPECT_EQ(form->size(), QSize(492, 498));
+  EXPECT_EQ(remembered(), "[Display]\nZoom=1\nFullScreen=false\n");
+}
+
+TEST_F(DisplayModesTest, ARightClickOffersTheFactorsThatFitAndFullScreenWithTheirKeys) {
+  DisplayModes modes(*form, DisplayFile(path));
+  form->show();
+  const QPoint at(100, 100);
+  QContextMenuEvent click(QContextMenuEvent::Mouse, at, form->mapToGlobal(at));
+  QApplication::sendEvent(form->playfield(), &click);
+  EXPECT_TRUE(modes.menu()->isVisible());
+  QStringList items;
+  for (QAction* a : modes.menu()->actions())
+    if (!a->isSeparator()) items << a->text() + " " + a->shortcut().toString();
+  EXPECT_EQ(items, (QStringList{"Zoom in Ctrl++", "Zoom out Ctrl+-", "1x Ctrl+0",
+                                "Full screen\tF11, Alt+Enter F11"}));
+  modes.menu()->close();
+}
+
+TEST_F(DisplayModesTest, AFileThatCannotBeReadOrWrittenIsToldAndPlayGoesOn) {
+  remembered("[Display]\nZoom=lots\n");
+  testing::internal::CaptureStderr();
+  DisplayModes(*form, DisplayFile(path)).restore();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "zundabar: the display settings in " + path.toStdString() +
+                " cannot be read; the window opens at its own size\n");
+  // Below a file no folder can be made.
+  DisplayModes blocked(*form, DisplayFile(path + "/display.conf"));
+  testing::internal::CaptureStderr();
+  blocked.toggleFullScreen();
+  const std::string told = testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(form->isFullScreenPicture());
+  EXPECT_EQ(told.rfind("zundabar: could not save the display settings to ", 0), 0u) << told;
+  EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+#include "ui/main_window/display_modes.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QScreen>
+#include <algorithm>
+
+#include "ui/main_window/main_window.h"
+
+DisplayModes::DisplayModes(MainWindow& window, DisplayFile file)
+    : window_(window), file_(std::move(file)), menu_(new QMenu(&window)) {
+  menu_->setObjectName("displayMenu");
+  // The keypad's keys match too; Ctrl+= is Ctrl+Plus without Shift.
+  zoomIn_ =
+      addAction("Zoom in", {QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal}, [this] { zoomBy(1); });
+  zoomOut_ = addAction("Zoom out", {QKeySequence::ZoomOut}, [this] { zoomBy(-1); });
+  actualSize_ = addAction("1x", {Qt::CTRL | Qt::Key_0}, [this] { zoomTo(1); });
+  // A tab in the text names both keys where the menu shows keys.
+  fullScreen_ = addAction("Full screen\tF11, Alt+Enter",
+                          {Qt::Key_F11, Qt::ALT | Qt::Key_Return, Qt::ALT | Qt::Key_Enter},
+                          [this] { toggleFullScreen(); });
+  actualSize_->setCheckable(true);
+  fullScreen_->setCheckable(true);
+  window_.installEventFilter(this);
+}
+
+QAction* DisplayModes::addAction(const QString& text, const QList<QKeySequence>& keys,
+                                 const std::function<void()>& act) {
+  auto* action = new QAction(text, &window_);
+  action->setShortcuts(keys);
+  action->setShortcutVisibleInContextMenu(true);
+  connect(action, &QAction::triggered, this, act);
+  // On the window, so that the keys work whether or not the menu is open.
+  window_.addAction(action);
+  return action;
+}
+
+int DisplayModes::largestZoomFitting(QSize area, QSize frame) {
+  const QSize design = MainWindow::kClientGeometryPx.size();
+  const int zoom = std::min((area.width() - frame.width()) / design.width(),
+                            (area.height() - frame.height()) / design.height());
+  return std::clamp(zoom, 1, DisplayFile::kMaxZoom);
+}
+
+int DisplayModes::largestWindowZoom() const {
+  const bool framed = window_.isVisible() && !window_.isFullScreenPicture();
+  return largestZoomFitting(window_.screen()->availableGeometry().size(),
+                            framed ? window_.frameGeometry().size() - window_.size() : QSize());
+}
+
+int DisplayModes::fullScreenZoom() const {
+  return largestZoomFitting(window_.screen()->geometry().size());
+}
+
+void DisplayModes::restore() {
+  DisplayChoice choice = file_.load();
+  choice.zoom = std::min(choice.zoom, largestWindowZoom());
+  choice_ = choice;
+  window_.showZoomed(choice.fullScreen ? fullScreenZoom() : choice.zoom, choice.fullScreen);
+  keepOnScreen();
+}
+
+void DisplayModes::zoomBy(int step) { zoomTo(choice_.zoom + step); }
+
+void DisplayModes::zoomTo(int zoom) { show({std::clamp(zoom, 1, largestWindowZoom()), false}); }
+
+void DisplayModes::toggleFullScreen() { show({choice_.zoom, !choice_.fullScreen}); }
+
+void DisplayModes::show(DisplayChoice choice) {
+  if (choice == choice_ && window_.isFullScreenPicture() == choice.fullScreen) return;
+  choice_ = choice;
+  window_.showZoomed(choice.fullScreen ? fullScreenZoom() : choice.zoom, choice.fullScreen);
+  keepOnScreen();
+  file_.save(choice_);
+}
+
+void DisplayModes::keepOnScreen() {
+  if (choice_.fullScreen) return;
+  const QRect area = window_.screen()->availableGeometry();
+  const QRect frame = window_.frameGeometry();
+  // The right and bottom edges come inside first; the top-left corner wins should both not fit.
+  const QPoint shift(
+      std::max(std::min(0, area.right() - frame.right()), area.left() - frame.left()),
+      std::max(std::min(0, area.bottom() - frame.bottom()), area.top() - frame.top()));
+  if (!shift.isNull()) window_.move(window_.pos() + shift);
+}
+
+void DisplayModes::fillMenu() {
+  menu_->clear();
+  menu_->addAction(zoomIn_);
+  menu_->addAction(zoomOut_);
+  menu_->addSeparator();
+  menu_->addAction(actualSize_);
+  for (int zoom = 2; zoom <= largestWindowZoom(); ++zoom) {
+    QAction* factor =
+        menu_->addAction(QString("%1x").arg(zoom), this, [this, zoom] { zoomTo(zoom); });
+    factor->setCheckable(true);
+    factor->setChecked(!choice_.fullScreen && zoom == choice_.zoom);
+  }
+  actualSize_->setChecked(!choice_.fullScreen && choice_.zoom == 1);
+  menu_->addSeparator();
+  menu_->addAction(fullScreen_);
+  fullScreen_->setChecked(choice_.fullScreen);
+}
+
+bool DisplayModes::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &window_ && event->type() == QEvent::ContextMenu) {
+    fillMenu();
+    menu_->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
