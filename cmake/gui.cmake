@@ -2,8 +2,13 @@
 set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTORCC ON)
 
+# One line on stderr for what fails outside the game; the audio module uses it too.
+add_library(zundabar_report STATIC ui/stderr_report.cpp)
+set_target_properties(zundabar_report PROPERTIES POSITION_INDEPENDENT_CODE ON)
+target_include_directories(zundabar_report PUBLIC ${PROJECT_SOURCE_DIR})
+
 add_library(zundabar_settings_qt STATIC ui/stores/qsettings_store.cpp)
-target_link_libraries(zundabar_settings_qt PUBLIC zundabar_core Qt6::Core)
+target_link_libraries(zundabar_settings_qt PUBLIC zundabar_core zundabar_report Qt6::Core)
 
 add_library(zundabar_ui STATIC
   assets/assets.qrc
@@ -26,7 +31,7 @@ target_link_libraries(zundabar_ui PUBLIC zundabar_core zundabar_settings_qt Qt6:
 # does not link Qt Multimedia.
 add_library(zundabar_audio_player STATIC ui/main_window/qt_wave_player.cpp)
 set_target_properties(zundabar_audio_player PROPERTIES POSITION_INDEPENDENT_CODE ON)
-target_link_libraries(zundabar_audio_player PUBLIC zundabar_core Qt6::Multimedia)
+target_link_libraries(zundabar_audio_player PUBLIC zundabar_core zundabar_report Qt6::Multimedia)
 add_library(zundabar_audio MODULE ui/main_window/audio_module.cpp)
 set_target_properties(zundabar_audio PROPERTIES PREFIX ""
   LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})

@@ -3,7 +3,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
-#include <cstdio>
+
+#include "ui/stderr_report.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ void useGameFont() {
   const int id = QFontDatabase::addApplicationFont(":/assets/RobotoCondensed-Regular.ttf");
   const QStringList families = QFontDatabase::applicationFontFamilies(id);
   if (families.isEmpty()) {
-    std::fprintf(stderr, "zundabar: the embedded font could not be loaded; captions may not fit\n");
+    tellOnStderr("the embedded font could not be loaded; captions may not fit");
     return;
   }
   QFont font(families.first());

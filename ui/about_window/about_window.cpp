@@ -54,7 +54,9 @@ AboutWindow::AboutWindow(QWidget* mainWindow, MainWindowControls& main,
   serif.setBold(false);
   location->setFont(serif);
   location->setWordWrap(false);
-  location->setToolTip("On this computer the options are kept in " + optionsLocation);
+  // The path comes from outside: escaped, and marked as rich text so that Qt never guesses.
+  location->setToolTip("<p style='white-space:pre'>On this computer the options are kept in " +
+                       optionsLocation.toHtmlEscaped() + "</p>");
   addImage(this, "makerBanner", twipsRect(555, 2625, 3570, 480), ":/assets/maker_banner.png");
   addLabel(this, "aboutText", twipsRect(1050, 210, 3165, 1380), kAboutParagraph);
   addImage(this, "piSign", twipsRect(210, 210, 630, 585), ":/assets/pi_sign.png");

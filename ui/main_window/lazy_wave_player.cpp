@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <cstdio>
 
 #include "ui/main_window/audio_module.h"
+#include "ui/stderr_report.h"
 
 LazyWavePlayer::LazyWavePlayer(QStringList paths, QObject* parent)
     : QObject(parent), paths_(std::move(paths)) {}
@@ -33,9 +33,8 @@ void LazyWavePlayer::play(const std::string& fileName) {
     if (create) {
       playerObject_ = create(&player_);
     } else {
-      std::fprintf(stderr, "zundabar: cannot load the audio module (%s); the game plays no music\n",
-                   qPrintable(failures.join("; ")));
-      std::fflush(stderr);
+      tellOnStderr("cannot load the audio module (" + printable(failures.join("; ").toStdString()) +
+                   "); the game plays no music");
     }
   }
   if (player_) player_->play(fileName);

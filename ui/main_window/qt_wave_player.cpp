@@ -5,9 +5,9 @@
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
-#include <cstdio>
 
 #include "play/wave_header.h"
+#include "ui/stderr_report.h"
 
 QtWavePlayer::QtWavePlayer(QObject* parent) : QObject(parent) {}
 
@@ -16,9 +16,8 @@ QtWavePlayer::~QtWavePlayer() = default;
 void QtWavePlayer::refuse(const QString& path, const QString& why) {
   if (reportedPath_ == path + why) return;
   reportedPath_ = path + why;
-  std::fprintf(stderr, "zundabar: cannot play the music file %s: %s\n", qPrintable(path),
-               qPrintable(why));
-  std::fflush(stderr);
+  tellOnStderr("cannot play the music file " + printable(QFile::encodeName(path).toStdString()) +
+               ": " + printable(why.toStdString()));
 }
 
 void QtWavePlayer::play(const std::string& fileName) {

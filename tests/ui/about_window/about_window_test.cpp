@@ -1,6 +1,7 @@
 #include "ui/about_window/about_window.h"
 
 #include <QLabel>
+#include <QTextDocument>
 #include <QtTest/QTest>
 
 #include "tests/ui/main_window/main_window_fixture.h"
@@ -82,6 +83,16 @@ TEST_F(AboutWindowTest, ATitleBarCloseLeavesTheTickOffAndTheNextOpeningCreatesIt
   EXPECT_FALSE(on(TimerId::Tick));
   EXPECT_FALSE(form->label(LabelId::StartPrompt)->isHidden());
   EXPECT_NE(openByBanner(), nullptr);
+}
+
+// The options' location comes from outside: markup in it is shown as it stands.
+TEST_F(AboutWindowTest, TheOptionsLocationIsShownAsPlainText) {
+  const QString path = "/home/<b>me</b> &amp; <img src=x>/ZNDBR.conf";
+  AboutWindow w(form.get(), *form, path);
+  QTextDocument shown;
+  shown.setHtml(w.findChild<QLabel*>("optionsLocation")->toolTip());
+  EXPECT_EQ(shown.toPlainText().toStdString(),
+            ("On this computer the options are kept in " + path).toStdString());
 }
 
 }  // namespace
