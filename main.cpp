@@ -6,7 +6,7 @@
 #include "ui/main_window/key_state_filter.h"
 #include "ui/main_window/lazy_wave_player.h"
 #include "ui/main_window/main_window.h"
-#include "ui/stores/qsettings_store.h"
+#include "ui/stores/platform_store.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -15,10 +15,10 @@ int main(int argc, char** argv) {
   useGameFont();
 
   KeyStateFilter keys;
-  QSettingsStore store;
+  const std::unique_ptr<SettingsStore> store = makePlatformStore();
   LazyWavePlayer player;
   TimeMixedRandom random;
-  MainWindow form(keys, store, player, random, QSettingsStore::location());
+  MainWindow form(keys, *store, player, random, platformStoreLocation());
   DisplayModes display(form, DisplayFile());
   display.restore();
   form.show();

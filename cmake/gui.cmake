@@ -7,7 +7,11 @@ add_library(zundabar_report STATIC ui/stderr_report.cpp)
 set_target_properties(zundabar_report PROPERTIES POSITION_INDEPENDENT_CODE ON)
 target_include_directories(zundabar_report PUBLIC ${PROJECT_SOURCE_DIR})
 
-add_library(zundabar_settings_qt STATIC ui/stores/qsettings_store.cpp)
+# The platform's options store: a file of our own on Linux, QSettings on Windows and macOS.
+add_library(zundabar_settings_qt STATIC ui/stores/platform_store.cpp ui/stores/qsettings_store.cpp)
+if(NOT WIN32)
+  target_sources(zundabar_settings_qt PRIVATE ui/stores/options_file_store.cpp)
+endif()
 target_link_libraries(zundabar_settings_qt PUBLIC zundabar_core zundabar_report Qt6::Core)
 
 add_library(zundabar_ui STATIC

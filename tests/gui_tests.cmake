@@ -1,4 +1,4 @@
-add_executable(zundabar_settings_tests ui/stores/qsettings_store_test.cpp)
+add_executable(zundabar_settings_tests ui/stores/options_file_store_test.cpp)
 target_include_directories(zundabar_settings_tests PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(zundabar_settings_tests PRIVATE zundabar_settings_qt GTest::gtest)
 gtest_discover_tests(zundabar_settings_tests PROPERTIES LABELS core DISCOVERY_TIMEOUT 60)
@@ -69,4 +69,10 @@ add_test(NAME PlayZoomedAndFullScreenUnderXvfb
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/zoom_test.sh $<TARGET_FILE:zundabar>
           ${PROJECT_SOURCE_DIR}/assets/Music.wav)
 set_tests_properties(PlayZoomedAndFullScreenUnderXvfb PROPERTIES LABELS e2e SKIP_RETURN_CODE 77
+  TIMEOUT 120)
+
+add_test(NAME KeepTheOptionsFileOnAFullDisk
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/full_disk_test.sh $<TARGET_FILE:zundabar>
+          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
+set_tests_properties(KeepTheOptionsFileOnAFullDisk PROPERTIES LABELS e2e SKIP_RETURN_CODE 77
   TIMEOUT 120)

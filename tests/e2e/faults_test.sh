@@ -81,13 +81,24 @@ check_settings_case "options: corrupt" unfinished "$(settings_file_of)"
 grep -q '^Progression=7' "$(settings_file_of)" || fail "options: corrupt: Progression=7 was lost"
 rm -rf "$work/before"
 
-megabyte_value() {
-  { printf '[Settings]\nProgression=7\nJump='; head -c 1048576 /dev/zero | tr '\0' 9; printf '\n'; } \
+half_megabyte_value() {
+  { printf '[Settings]\nProgression=7\nJump='; head -c 524288 /dev/zero | tr '\0' 9; printf '\n'; } \
     >"$(settings_file_of)"
 }
-check_settings_case "options: a megabyte-long value" megabyte_value "$(settings_file_of)"
-grep -q '^Progression=7' "$(settings_file_of)" || fail "options: megabyte: Progression=7 was lost"
+check_settings_case "options: a half-megabyte value" half_megabyte_value "$(settings_file_of)"
+grep -q '^Progression=7' "$(settings_file_of)" || fail "options: half megabyte: Progression=7 was lost"
 rm -rf "$work/before"
+
+# Neither read, which would hang the game, nor replaced.
+fifo() { mkfifo "$(settings_file_of)"; }
+check_settings_case "options: a FIFO" fifo "$(settings_file_of)"
+[ -p "$(settings_file_of)" ] || fail "options: a FIFO: it was replaced"
+rm -rf "$work/before"
+# A lock left behind by a killed game freezes nothing: Space saves the music option at once.
+reset_case
+mkdir -p "$settings_file.lock"
+play_and_quit "options: a lock directory left behind"
+stored "Music=True" || fail "options: a lock directory left behind: Music was not saved"
 
 unwritable() { rmdir "$settings_dir"; : >"$settings_dir"; }
 check_settings_case "options: unwritable" unwritable "$(settings_file_of)"

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <map>
+#include <set>
 
 #include "game/settings_store.h"
 
-// The options in the platform's per-user store: the registry on Windows, an INI file under
-// $XDG_CONFIG_HOME on Linux. Problems with the store are told on stderr, naming the file, and
-// never stop the game: a value that cannot be read takes its default, one that cannot be saved
-// stays in the running game.
+// The options in the platform's own store through QSettings: the registry on Windows, the
+// preferences on macOS, which guard their data themselves. A problem is told once on stderr and
+// never stops the game: a value that cannot be read takes its default, one that cannot be saved
+// holds until the game ends.
 class QSettingsStore final : public SettingsStore {
  public:
   std::string get(const std::string& key) override;
@@ -16,15 +18,8 @@ class QSettingsStore final : public SettingsStore {
   static QString location();
 
  private:
-  struct FileCheck {
-    bool unreadable = false;  // binary, not text, or far too large
-    int damagedLine = 0;      // the first line that is no part of an options file, from 1
-  };
-  FileCheck checkFile() const;
-  void reportOnce(bool& reported, const QString& line);
+  void tellOnce(const std::string& line);
 
-  bool corruptReported_ = false;
-  bool tooLongReported_ = false;
-  bool damagedReported_ = false;
-  bool readErrorReported_ = false;
+  std::map<std::string, std::string> unsaved_;
+  std::set<std::string> told_;
 };

@@ -12,7 +12,7 @@
 #include "tests/fakes/fake_ports.h"
 #include "tests/ui/wrapped_lines.h"
 #include "ui/main_window/main_window.h"
-#include "ui/stores/qsettings_store.h"
+#include "ui/stores/platform_store.h"
 
 namespace {
 
@@ -20,24 +20,25 @@ namespace {
 class OptionsWindowTest : public ::testing::Test {
  protected:
   FakeKeys keys;
-  QSettingsStore store;
+  std::unique_ptr<SettingsStore> platformStore = makePlatformStore();
+  SettingsStore& store = *platformStore;
   FakeWavePlayer player;
   ScriptedRandom random;
   std::unique_ptr<MainWindow> form;
 
   void SetUp() override {
-    QFile::remove(QSettingsStore::location());
-    QDir().mkpath(QFileInfo(QSettingsStore::location()).path());
+    QFile::remove(platformStoreLocation());
+    QDir().mkpath(QFileInfo(platformStoreLocation()).path());
   }
-  void TearDown() override { QFile::remove(QSettingsStore::location()); }
+  void TearDown() override { QFile::remove(platformStoreLocation()); }
 
   void writeSettings(const QByteArray& text) {
-    QFile f(QSettingsStore::location());
+    QFile f(platformStoreLocation());
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("[Settings]\n" + text);
   }
   QByteArray settingsFile() {
-    QFile f(QSettingsStore::location());
+    QFile f(platformStoreLocation());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
   void startGame() {

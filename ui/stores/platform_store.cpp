@@ -1,0 +1,30 @@
+#include "ui/stores/platform_store.h"
+
+#include <QtGlobal>
+
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+#include "ui/stores/qsettings_store.h"
+
+std::unique_ptr<SettingsStore> makePlatformStore() { return std::make_unique<QSettingsStore>(); }
+
+QString platformStoreLocation() { return QSettingsStore::location(); }
+
+#else
+#include <QFile>
+#include <QStandardPaths>
+
+#include "game/option_rules.h"
+#include "ui/stores/options_file_store.h"
+
+std::unique_ptr<SettingsStore> makePlatformStore() {
+  return std::make_unique<OptionsFileStore>(
+      QFile::encodeName(platformStoreLocation()).toStdString());
+}
+
+// The path QSettings gives the same options: it must not be asked, since it reads the whole
+// file as soon as it is made.
+QString platformStoreLocation() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         "/VB and VBA Program Settings/" + QString::fromStdString(options::kApplication) + ".conf";
+}
+#endif
