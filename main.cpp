@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <optional>
 
 #include "game/time_mixed_random.h"
 #include "ui/game_font.h"
@@ -7,9 +8,15 @@
 #include "ui/main_window/lazy_wave_player.h"
 #include "ui/main_window/main_window.h"
 #include "ui/stores/platform_store.h"
+#include "ui/surroundings.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  secureStandardStreams();
+  std::optional<QApplication> app;
+  {
+    const DisplayGuard guard;
+    app.emplace(argc, argv);
+  }
   QApplication::setApplicationName("Zundabar");
   QApplication::setDesktopFileName("org.example.Zundabar");
   useGameFont();

@@ -26,6 +26,7 @@ add_library(zundabar_ui STATIC
   ui/main_window/lazy_wave_player.cpp
   ui/options_window/options_window.cpp
   ui/stores/display_file.cpp
+  ui/surroundings.cpp
   ui/window_parts.cpp
   ui/window_zoom.cpp
 )

@@ -76,3 +76,9 @@ add_test(NAME KeepTheOptionsFileOnAFullDisk
           ${PROJECT_SOURCE_DIR}/assets/Music.wav)
 set_tests_properties(KeepTheOptionsFileOnAFullDisk PROPERTIES LABELS e2e SKIP_RETURN_CODE 77
   TIMEOUT 120)
+
+add_test(NAME SurviveClosedStderrBrokenPipesAndNoDisplay
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/surroundings_test.sh $<TARGET_FILE:zundabar>
+          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
+set_tests_properties(SurviveClosedStderrBrokenPipesAndNoDisplay PROPERTIES LABELS e2e
+  SKIP_RETURN_CODE 77 TIMEOUT 180)

@@ -48,9 +48,11 @@ fail() {
   exit 1
 }
 
-# Starts the game in the working folder; sets game_pid and main_window.
+# Starts the game in the working folder (run_dir, $work/run unless set), through the command
+# given as arguments, if any, which ends by running the game it is handed; sets game_pid and
+# main_window.
 start_game() {
-  (cd "$work/run" && exec "$game") >"$work/game.log" 2>&1 &
+  (cd "${run_dir:-$work/run}" && exec "$@" "$game") >"$work/game.log" 2>&1 &
   game_pid=$!
   pids+=("$game_pid")
   main_window=""
