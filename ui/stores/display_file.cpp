@@ -5,7 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <cstdio>
+
+#include "ui/stderr_report.h"
 
 namespace {
 
@@ -13,13 +14,7 @@ namespace {
 constexpr qint64 kMaxFileBytes = 4096;
 
 // The line names a path from outside, so control characters in it are shown escaped.
-void tell(const QString& line) {
-  QString shown;
-  for (QChar c : line)
-    shown += c.isPrint() ? QString(c) : QString("\\x%1").arg(c.unicode(), 2, 16, QChar('0'));
-  std::fprintf(stderr, "zundabar: %s\n", qPrintable(shown));
-  std::fflush(stderr);
-}
+void tell(const QString& line) { tellOnStderr(printable(line.toStdString())); }
 
 }  // namespace
 
