@@ -4,8 +4,10 @@
 # Usage: soak_test.sh GAME_BINARY MUSIC_WAV SECONDS
 source "$(dirname "$0")/e2e_lib.sh"
 seconds=${3:?usage: soak_test.sh GAME_BINARY MUSIC_WAV SECONDS}
-# Long enough for the first message boxes, whose first showing loads what they need once.
-warmup=$((seconds / 4 > 15 ? seconds / 4 : 15))
+# The warm-up lasts past the first music replay (21.5 s) and until the first end-of-level message
+# box has shown, as both load what they need once; a loaded machine may take a while to get there.
+warmup=$((seconds / 4 > 25 ? seconds / 4 : 25))
+warmup_cap=$((seconds / 2 > warmup ? seconds / 2 : warmup))
 max_growth_kib=2048
 
 rss_kib() { awk '/VmRSS/ { print $2 }' "/proc/$game_pid/status"; }
@@ -18,12 +20,18 @@ baseline=""
 peak=0
 samples=()
 next_sample=$((SECONDS + warmup))
+last_warmup=$((SECONDS + warmup_cap))
+box_seen=""
 end=$((SECONDS + seconds))
 while [ $SECONDS -lt $end ]; do
   [ -n "$(ps -o stat= -p "$game_pid" | grep -v Z)" ] || fail "the game ended after $presses presses"
   xdotool key "${keys[RANDOM % ${#keys[@]}]}"
   presses=$((presses + 1))
-  if [ $SECONDS -ge $next_sample ]; then
+  if [ -z "$box_seen" ] && xdotool search --onlyvisible --name '^Zundabar$' 2>/dev/null |
+    grep -qvx "$main_window"; then
+    box_seen=yes
+  fi
+  if [ $SECONDS -ge $next_sample ] && { [ -n "$box_seen" ] || [ $SECONDS -ge $last_warmup ]; }; then
     rss=$(rss_kib)
     [ -n "$baseline" ] || baseline=$rss
     [ "$rss" -gt "$peak" ] && peak=$rss
