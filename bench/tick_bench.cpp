@@ -10,6 +10,7 @@ namespace {
 class NoKeys : public KeyState {
  public:
   bool pressed(VirtualKey) override { return false; }
+  void forget(VirtualKey) override {}
 };
 
 struct Bench {

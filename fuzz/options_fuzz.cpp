@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   FakeWavePlayer player;
   Music music(f.store, player);
-  OptionsBehaviour options(f.game, f.store, music, f.controls);
+  PlayControl play(f.keys, f.controls, f.store, music);
+  OptionsBehaviour options(f.game, f.store, music, f.controls, play);
 
   f.game.setUpLevel();
   f.check(true);

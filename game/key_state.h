@@ -18,4 +18,6 @@ class KeyState {
  public:
   virtual ~KeyState() = default;
   virtual bool pressed(VirtualKey key) = 0;
+  // Drops a press made since the previous query; a key still down stays pressed.
+  virtual void forget(VirtualKey key) = 0;
 };

@@ -47,8 +47,4 @@ void OptionsBehaviour::applyMusic(bool ticked) {
   store_.save(options::kMusicKey, ticked ? options::kTrueText : options::kFalseText);
 }
 
-void OptionsBehaviour::resumeGame() {
-  main_.setLabelVisible(LabelId::StartPrompt, false);
-  main_.setTimer(TimerId::Tick, true);
-  main_.setTimer(TimerId::Listener, false);
-}
+void OptionsBehaviour::resumeGame() { play_.resumeFromOptions(); }

@@ -6,6 +6,7 @@
 #include "game/main_window_controls.h"
 #include "game/settings_store.h"
 #include "play/music.h"
+#include "play/play_control.h"
 
 // What the options window's controls show when it is loaded.
 struct OptionsChoices {
@@ -19,8 +20,9 @@ struct OptionsChoices {
 // and stores it in the same step; Resume Game goes back to play.
 class OptionsBehaviour {
  public:
-  OptionsBehaviour(Game& game, SettingsStore& store, Music& music, MainWindowControls& main)
-      : game_(game), store_(store), music_(music), main_(main) {}
+  OptionsBehaviour(Game& game, SettingsStore& store, Music& music, MainWindowControls& main,
+                   PlayControl& play)
+      : game_(game), store_(store), music_(music), main_(main), play_(play) {}
 
   // Sliders from the game state, held within their range; boxes from the store.
   OptionsChoices loadChoices();
@@ -28,7 +30,8 @@ class OptionsBehaviour {
   void applyJump(int sliderValue);
   void applyCrates(bool ticked);
   void applyMusic(bool ticked);
-  // The main window's part of Resume Game; the options window hides itself afterwards.
+  // The main window's part of Resume Game, also when the window is closed any other way; the
+  // options window hides or closes itself afterwards.
   void resumeGame();
 
  private:
@@ -36,4 +39,5 @@ class OptionsBehaviour {
   SettingsStore& store_;
   Music& music_;
   MainWindowControls& main_;
+  PlayControl& play_;
 };

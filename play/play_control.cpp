@@ -11,7 +11,7 @@ void PlayControl::pollStartKeys() {
   }
   if (keys_.pressed(VirtualKey::Space)) {
     controls_.setLabelVisible(LabelId::StartPrompt, false);
-    controls_.setTimer(TimerId::Tick, true);
+    switchTickOn();
     music_.step();
     // The step above has left "True" or "False" behind.
     if (store_.get(options::kMusicKey) == options::kTrueText) {
@@ -21,7 +21,11 @@ void PlayControl::pollStartKeys() {
     return;
   }
   if (keys_.pressed(VirtualKey::Backspace)) {
-    controls_.setTimer(TimerId::Tick, !controls_.timerOn(TimerId::Tick));
+    if (controls_.timerOn(TimerId::Tick)) {
+      controls_.setTimer(TimerId::Tick, false);
+    } else {
+      switchTickOn();
+    }
     controls_.setTimer(TimerId::Listener, false);
   }
 }
@@ -31,4 +35,21 @@ void PlayControl::openAbout() {
   controls_.showAbout();
 }
 
+void PlayControl::closeAbout() {
+  controls_.setLabelVisible(LabelId::StartPrompt, false);
+  switchTickOn();
+}
+
+void PlayControl::resumeFromOptions() {
+  controls_.setLabelVisible(LabelId::StartPrompt, false);
+  switchTickOn();
+  controls_.setTimer(TimerId::Listener, false);
+}
+
 void PlayControl::mainWindowClosing() { controls_.endProgram(); }
+
+void PlayControl::switchTickOn() {
+  if (controls_.timerOn(TimerId::Tick)) return;
+  keys_.forget(VirtualKey::Escape);
+  controls_.setTimer(TimerId::Tick, true);
+}

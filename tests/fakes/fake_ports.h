@@ -15,15 +15,18 @@
 #include "game/settings_store.h"
 #include "play/wave_player.h"
 
-// Keys held for the next tick; each query is recorded in order.
+// Keys held for the next tick, and presses already released that count once; each query is
+// recorded in order.
 class FakeKeys : public KeyState {
  public:
   std::set<VirtualKey> held;
+  std::set<VirtualKey> pending;
   std::vector<VirtualKey> queries;
   bool pressed(VirtualKey key) override {
     queries.push_back(key);
-    return held.count(key) != 0;
+    return pending.erase(key) != 0 || held.count(key) != 0;
   }
+  void forget(VirtualKey key) override { pending.erase(key); }
 };
 
 // Records every drawing as a line of text, in order.

@@ -21,6 +21,7 @@ class RandomKeys : public KeyState {
                                                                               : 25;
     return std::uniform_int_distribution<int>(0, 99)(engine_) < percent;
   }
+  void forget(VirtualKey) override {}
 
  private:
   std::mt19937 engine_;

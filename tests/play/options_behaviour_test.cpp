@@ -10,7 +10,8 @@ class OptionsBehaviourTest : public GameFixture {
  protected:
   FakeWavePlayer player;
   Music music{store, player};
-  OptionsBehaviour options{game, store, music, controls};
+  PlayControl play{keys, controls, store, music};
+  OptionsBehaviour options{game, store, music, controls, play};
 
   void SetUp() override {
     game.setProgression(2);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/fakes/fake_ports.h"
+#include "tests/game/game_fixture.h"
 
 namespace {
 
@@ -92,6 +93,38 @@ TEST_F(Listener, TheCreditBannerStopsTheTickAndLeavesTheListenerAsItWas) {
 TEST_F(Listener, ClosingTheMainWindowEndsTheProgram) {
   control.mainWindowClosing();
   EXPECT_TRUE(controls.ended);
+}
+
+// Only the tick polls Escape: a press made while the tick was off never ends the game, however
+// the tick is switched on again; one still held at the first tick does, and so does a press made
+// while the tick was running. A Backspace held through the listener's poll still pauses again.
+class StaleEscape : public GameFixture {
+ protected:
+  FakeWavePlayer player;
+  Music music{store, player};
+  PlayControl control{keys, controls, store, music};
+};
+
+TEST_F(StaleEscape, IsForgottenWhenTheTickIsSwitchedOnButAHeldEscapeStillEnds) {
+  stageLevel();
+  // Space and Backspace in the listener, Resume Game, Close in the About window; and a Space
+  // while the tick already runs, as it does after Close from the prompt.
+  for (int way = 0; way < 5; ++way) {
+    for (bool held : {false, true}) {
+      controls.timers[TimerId::Tick] = way == 4;
+      controls.ended = false;
+      keys.pending = {VirtualKey::Escape};
+      keys.held = {way == 1 ? VirtualKey::Backspace : VirtualKey::Space};
+      if (way == 2) control.resumeFromOptions();
+      if (way == 3) control.closeAbout();
+      if (way != 2 && way != 3) control.pollStartKeys();
+      if (way != 1) keys.held.clear();
+      if (held) keys.held.insert(VirtualKey::Escape);
+      game.tick();
+      EXPECT_EQ(controls.ended, held || way == 4) << way;
+      EXPECT_EQ(controls.timers[TimerId::Tick], way != 1) << way;
+    }
+  }
 }
 
 }  // namespace

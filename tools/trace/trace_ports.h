@@ -26,6 +26,7 @@ class Keys final : public KeyState {
  public:
   std::set<VirtualKey> held;
   bool pressed(VirtualKey key) override { return held.count(key) != 0; }
+  void forget(VirtualKey) override {}
 };
 
 class Random final : public RandomSource {

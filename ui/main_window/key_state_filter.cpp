@@ -46,6 +46,8 @@ bool KeyStateFilter::pressed(VirtualKey key) {
   return answer;
 }
 
+void KeyStateFilter::forget(VirtualKey key) { keys_[key].pressedSinceQuery = false; }
+
 bool KeyStateFilter::eventFilter(QObject* watched, QEvent* event) {
   // A key event passes the window first and then the widget; count it at the window only.
   const auto type = event->type();

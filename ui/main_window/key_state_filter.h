@@ -15,6 +15,7 @@ class KeyStateFilter final : public QObject, public KeyState {
   // Watches every key event of the application from now on.
   explicit KeyStateFilter(QObject* parent = nullptr);
   bool pressed(VirtualKey key) override;
+  void forget(VirtualKey key) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

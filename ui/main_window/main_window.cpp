@@ -180,7 +180,8 @@ AboutWindow* MainWindow::aboutWindow() const { return static_cast<AboutWindow*>(
 // Both windows are modeless: showing them waits for nothing.
 void MainWindow::showOptions() {
   if (!options_) {
-    options_ = new OptionsWindow(this, OptionsBehaviour(game_, store_, music_, *this));
+    options_ =
+        new OptionsWindow(this, OptionsBehaviour(game_, store_, music_, *this, playControl_));
     zoomWindow(options_, zoom_);
     if (zoom_ > 1) options_->move(OptionsWindow::kClientGeometryPx.topLeft() * zoom_);
   }

@@ -96,4 +96,14 @@ TEST_F(KeyStateFilterTest, KeysPressedInAPopupMenuAreNotTheGames) {
   EXPECT_FALSE(keys.pressed(VirtualKey::Left));
 }
 
+TEST_F(KeyStateFilterTest, ForgettingDropsAnEarlierPressButNotAKeyStillDown) {
+  send(QEvent::KeyPress, Qt::Key_Escape);
+  send(QEvent::KeyRelease, Qt::Key_Escape);
+  keys.forget(VirtualKey::Escape);
+  EXPECT_FALSE(keys.pressed(VirtualKey::Escape));
+  send(QEvent::KeyPress, Qt::Key_Escape);
+  keys.forget(VirtualKey::Escape);
+  EXPECT_TRUE(keys.pressed(VirtualKey::Escape));
+}
+
 }  // namespace
