@@ -82,3 +82,9 @@ add_test(NAME SurviveClosedStderrBrokenPipesAndNoDisplay
           ${PROJECT_SOURCE_DIR}/assets/Music.wav)
 set_tests_properties(SurviveClosedStderrBrokenPipesAndNoDisplay PROPERTIES LABELS e2e
   SKIP_RETURN_CODE 77 TIMEOUT 180)
+
+add_test(NAME LeaveThePlayerNoDeadEndsUnderXvfb
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/dead_ends_test.sh $<TARGET_FILE:zundabar>
+          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
+set_tests_properties(LeaveThePlayerNoDeadEndsUnderXvfb PROPERTIES LABELS e2e SKIP_RETURN_CODE 77
+  TIMEOUT 120)

@@ -20,3 +20,12 @@ QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, const QStrin
   label->setAutoFillBackground(true);
   return label;
 }
+
+QPushButton* addButton(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setGeometry(geometry);
+  // Outside a dialog there is no default button, so Enter presses the focused button itself.
+  button->setAutoDefault(true);
+  return button;
+}

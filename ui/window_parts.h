@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPushButton>
 #include <QRect>
 #include <QString>
 
@@ -12,3 +13,6 @@ void setUpGameWindow(QWidget* window, const QString& caption);
 // A label as the windows use them: left-aligned from the top, wrapping at word boundaries,
 // painting its background behind the text.
 QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, const QString& caption);
+
+// A push button that Enter and keypad Enter press while it has the focus, as Space does.
+QPushButton* addButton(QWidget* parent, const char* name, QRect geometry, const QString& caption);

@@ -1,5 +1,6 @@
 #include "ui/about_window/about_window.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 
 #include "ui/main_window/twips.h"
@@ -27,17 +28,14 @@ QLabel* addImage(QWidget* parent, const char* name, QRect geometry, const QStrin
 
 }  // namespace
 
-AboutWindow::AboutWindow(QWidget* mainWindow, MainWindowControls& main,
-                         const QString& optionsLocation)
-    : QWidget(mainWindow, Qt::Window), main_(main) {
+AboutWindow::AboutWindow(QWidget* mainWindow, PlayControl& play, const QString& optionsLocation)
+    : QWidget(mainWindow, Qt::Window), play_(play) {
   setObjectName("aboutWindow");
   setUpGameWindow(this, "About Zundabar");
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(kClientSizePx);
 
-  closeButton = new QPushButton("Close", this);
-  closeButton->setObjectName("closeButton");
-  closeButton->setGeometry(twipsRect(1860, 3465, 960, 330));
+  closeButton = addButton(this, "closeButton", twipsRect(1860, 3465, 960, 330), "Close");
   connect(closeButton, &QPushButton::clicked, this, [this] { closeAndPlayOn(); });
 
   addLabel(this, "copyright", twipsRect(1125, 3920, 2430, 225),
@@ -66,6 +64,11 @@ AboutWindow::AboutWindow(QWidget* mainWindow, MainWindowControls& main,
 
 void AboutWindow::closeAndPlayOn() {
   hide();
-  main_.setLabelVisible(LabelId::StartPrompt, false);
-  main_.setTimer(TimerId::Tick, true);
+  play_.closeAbout();
+}
+
+void AboutWindow::closeEvent(QCloseEvent* event) {
+  // Closed by the window manager or the keyboard rather than by Close: play runs on all the same.
+  if (isVisible()) play_.closeAbout();
+  event->accept();
 }

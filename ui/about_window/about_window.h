@@ -3,21 +3,24 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "game/main_window_controls.h"
+#include "play/play_control.h"
 
 // Who made the game, the music credit, the maker's address and where the options are kept.
-// Close only hides it and lets play run on; a title-bar close destroys it and nothing else.
+// Close only hides it and lets play run on; any other close lets play run on too and destroys it.
 class AboutWindow final : public QWidget {
   Q_OBJECT
 
  public:
   // optionsLocation: where this platform actually keeps the options, shown as a tooltip.
-  AboutWindow(QWidget* mainWindow, MainWindowControls& main, const QString& optionsLocation);
+  AboutWindow(QWidget* mainWindow, PlayControl& play, const QString& optionsLocation);
 
   QPushButton* closeButton;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void closeAndPlayOn();
 
-  MainWindowControls& main_;
+  PlayControl& play_;
 };

@@ -166,9 +166,14 @@ void MainWindow::restoreGeometry() {
 
 void MainWindow::showMessage(const std::string& text) {
   showGameMessage(this, QString::fromStdString(text), zoom_);
-  // Play goes on at once: the keys must reach this window again, with or without a window
-  // manager to hand the focus back.
+  // Play goes on at once.
+  takeKeyboard();
+}
+
+void MainWindow::takeKeyboard() {
+  if (ended_ || !isVisible()) return;
   activateWindow();
+  playfield_->takeFocus();
 }
 
 OptionsWindow* MainWindow::optionsWindow() const {
@@ -177,27 +182,41 @@ OptionsWindow* MainWindow::optionsWindow() const {
 
 AboutWindow* MainWindow::aboutWindow() const { return static_cast<AboutWindow*>(about_.data()); }
 
-// Both windows are modeless: showing them waits for nothing.
 void MainWindow::showOptions() {
   if (!options_) {
     options_ =
         new OptionsWindow(this, OptionsBehaviour(game_, store_, music_, *this, playControl_));
     zoomWindow(options_, zoom_);
     if (zoom_ > 1) options_->move(OptionsWindow::kClientGeometryPx.topLeft() * zoom_);
+    options_->installEventFilter(this);
   }
-  options_->show();
-  options_->raise();
-  options_->activateWindow();
+  showSecondary(options_);
 }
 
 void MainWindow::showAbout() {
   if (!about_) {
-    about_ = new AboutWindow(this, *this, optionsLocation_);
+    about_ = new AboutWindow(this, playControl_, optionsLocation_);
     zoomWindow(about_, zoom_);
+    about_->installEventFilter(this);
   }
-  about_->show();
-  about_->raise();
-  about_->activateWindow();
+  showSecondary(about_);
+}
+
+// Both windows are modeless: showing them waits for nothing.
+void MainWindow::showSecondary(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Resume Game, Close or any other close of the options or About window: play goes on here.
+  // A minimised window (a spontaneous hide) leaves the focus where the system puts it.
+  if (event->type() == QEvent::Hide && !event->spontaneous() &&
+      (watched == options_.data() || watched == about_.data())) {
+    takeKeyboard();
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::endProgram() {

@@ -64,8 +64,13 @@ class MainWindow final : public QWidget, public MainWindowControls {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Shows the options or About window in front and with the keyboard.
+  void showSecondary(QWidget* window);
+  // The keys must reach this window again, with or without a window manager to hand it over.
+  void takeKeyboard();
   // A label the game changes at run time, reached by its id.
   void addRuntimeLabel(LabelId id, const char* name, QWidget* parent, QRect geometry,
                        const QString& caption);

@@ -1,5 +1,7 @@
 #include "ui/options_window/options_window.h"
 
+#include <QCloseEvent>
+
 #include "game/option_rules.h"
 #include "ui/main_window/twips.h"
 #include "ui/options_window/paging_slider.h"
@@ -8,14 +10,6 @@
 namespace {
 
 constexpr int kPageStep = 2;
-
-QPushButton* addButton(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  b->setGeometry(geometry);
-  b->setAutoDefault(false);
-  return b;
-}
 
 QCheckBox* addCheckBox(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
   auto* c = new QCheckBox(caption, parent);
@@ -112,4 +106,11 @@ void OptionsWindow::loadControls() {
 void OptionsWindow::resumeGame() {
   behaviour_.resumeGame();
   hide();
+}
+
+void OptionsWindow::closeEvent(QCloseEvent* event) {
+  // Closed by the window manager or the keyboard rather than by Resume Game: play goes on all
+  // the same. The window is destroyed, so its next opening loads it afresh.
+  if (isVisible()) behaviour_.resumeGame();
+  event->accept();
 }

@@ -10,7 +10,8 @@
 
 // The options window: two sliders and two check boxes, each applied with its own Set button,
 // and Resume Game. It loads its controls when it is created; Resume Game only hides it, so an
-// unapplied choice is still there at the next showing. A title-bar close destroys it.
+// unapplied choice is still there at the next showing. Any other close resumes play as well and
+// destroys the window.
 class OptionsWindow final : public QWidget {
   Q_OBJECT
 
@@ -30,6 +31,9 @@ class OptionsWindow final : public QWidget {
   QPushButton* setCratesButton;
   QPushButton* setMusicButton;
   QPushButton* resumeButton;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void loadControls();

@@ -1,5 +1,6 @@
 #include "ui/about_window/about_window.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTextDocument>
 #include <QtTest/QTest>
@@ -75,24 +76,36 @@ TEST_F(AboutWindowTest, CloseDuringPlayResumesTheTick) {
   EXPECT_FALSE(on(TimerId::Listener));
 }
 
-TEST_F(AboutWindowTest, ATitleBarCloseLeavesTheTickOffAndTheNextOpeningCreatesItAfresh) {
+TEST_F(AboutWindowTest, AnyOtherCloseActsAsCloseAndTheNextOpeningCreatesItAfresh) {
   AboutWindow* w = openByBanner();
   w->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(form->aboutWindow(), nullptr);
-  EXPECT_FALSE(on(TimerId::Tick));
-  EXPECT_FALSE(form->label(LabelId::StartPrompt)->isHidden());
+  EXPECT_TRUE(on(TimerId::Tick));
+  EXPECT_TRUE(on(TimerId::Listener));
+  EXPECT_TRUE(form->label(LabelId::StartPrompt)->isHidden());
   EXPECT_NE(openByBanner(), nullptr);
 }
 
 // The options' location comes from outside: markup in it is shown as it stands.
 TEST_F(AboutWindowTest, TheOptionsLocationIsShownAsPlainText) {
   const QString path = "/home/<b>me</b> &amp; <img src=x>/ZNDBR.conf";
-  AboutWindow w(form.get(), *form, path);
+  AboutWindow w(form.get(), form->playControl(), path);
   QTextDocument shown;
   shown.setHtml(w.findChild<QLabel*>("optionsLocation")->toolTip());
   EXPECT_EQ(shown.toPlainText().toStdString(),
             ("On this computer the options are kept in " + path).toStdString());
+}
+
+TEST_F(AboutWindowTest, KeypadEnterPressesCloseAndTheMainWindowTakesTheKeyboardBack) {
+  form->show();
+  AboutWindow* w = openByBanner();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  QTest::keyClick(w->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_TRUE(w->isHidden());
+  EXPECT_TRUE(on(TimerId::Tick));
+  EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  EXPECT_EQ(QApplication::focusWidget(), form->playfield());
 }
 
 }  // namespace

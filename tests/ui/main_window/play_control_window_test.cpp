@@ -1,6 +1,8 @@
 #include <QtTest/QTest>
 
 #include "tests/ui/main_window/main_window_fixture.h"
+#include "ui/about_window/about_window.h"
+#include "ui/options_window/options_window.h"
 
 namespace {
 
@@ -67,10 +69,16 @@ TEST_F(PlayControlWindow, EscapeInTheTickEndsTheProgramAndStopsEveryTimer) {
   EXPECT_FALSE(on(TimerId::Tick));
 }
 
-TEST_F(PlayControlWindow, ClosingTheMainWindowEndsTheProgram) {
+TEST_F(PlayControlWindow, ClosingTheMainWindowEndsTheProgramAndNothingPlaysOnAfterwards) {
   form->show();
+  form->showOptions();
+  form->showAbout();
   EXPECT_TRUE(form->close());
   EXPECT_TRUE(form->ended());
+  // Nor when the other windows go with it.
+  form->optionsWindow()->close();
+  form->aboutWindow()->close();
+  for (TimerId id : {TimerId::Tick, TimerId::Listener, TimerId::MusicReplay}) EXPECT_FALSE(on(id));
 }
 
 TEST_F(PlayControlWindow, SwitchingOnARunningTimerKeepsItsPeriod) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -206,7 +207,7 @@ TEST_F(OptionsWindowTest, MusicSetAfterFalsePlaysLaterStartsTheReplayAndStoresTr
   EXPECT_TRUE(settingsFile().contains("Music=True"));
 }
 
-TEST_F(OptionsWindowTest, AnUnappliedChoiceSurvivesResumeAndATitleBarCloseReloads) {
+TEST_F(OptionsWindowTest, AnUnappliedChoiceSurvivesResumeAndAnyOtherCloseResumesAndReloads) {
   startGame();
   OptionsWindow* w = open();
   w->jumpSlider->setValue(9);
@@ -222,11 +223,33 @@ TEST_F(OptionsWindowTest, AnUnappliedChoiceSurvivesResumeAndATitleBarCloseReload
   EXPECT_EQ(w->jumpSlider->value(), 9);
   EXPECT_EQ(w->jumpValue->text(), "9");
 
+  // Closed as by the window manager: play goes on as after Resume Game.
+  form->setLabelVisible(LabelId::StartPrompt, true);
+  form->setTimer(TimerId::Listener, true);
   w->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(form->optionsWindow(), nullptr);
-  EXPECT_FALSE(form->timer(TimerId::Tick).isActive());
+  EXPECT_TRUE(form->timer(TimerId::Tick).isActive());
+  EXPECT_FALSE(form->timer(TimerId::Listener).isActive());
+  EXPECT_TRUE(form->label(LabelId::StartPrompt)->isHidden());
   EXPECT_EQ(open()->jumpSlider->value(), 3);
+}
+
+TEST_F(OptionsWindowTest, EnterPressesTheFocusedButtonAndTheMainWindowTakesTheKeyboardBack) {
+  startGame();
+  form->show();
+  OptionsWindow* w = open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  w->jumpSlider->setValue(9);
+  w->setJumpButton->setFocus();
+  QTest::keyClick(w->windowHandle(), Qt::Key_Return);
+  EXPECT_EQ(form->game().jumpSpeed(), 9);
+  EXPECT_EQ(form->game().progression(), 2);  // no other button was pressed
+  w->resumeButton->setFocus();
+  QTest::keyClick(w->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_TRUE(w->isHidden());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  EXPECT_EQ(QApplication::focusWidget(), form->playfield());
 }
 
 }  // namespace
