@@ -1,6 +1,18 @@
 #include "ui/window_parts.h"
 
 #include <QIcon>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+
+namespace {
+
+int placeAlong(int start, int length, int areaStart, int areaLength) {
+  // The far end is tried first, so that a window longer than the area starts where it starts.
+  return std::max(areaStart, std::min(start, areaStart + areaLength - length));
+}
+
+}  // namespace
 
 void setUpGameWindow(QWidget* window, const QString& caption) {
   window->setWindowTitle(caption);
@@ -28,4 +40,23 @@ QPushButton* addButton(QWidget* parent, const char* name, QRect geometry, const 
   // Outside a dialog there is no default button, so Enter presses the focused button itself.
   button->setAutoDefault(true);
   return button;
+}
+
+QPoint placeInside(QRect frame, QRect area) {
+  return {placeAlong(frame.x(), frame.width(), area.x(), area.width()),
+          placeAlong(frame.y(), frame.height(), area.y(), area.height())};
+}
+
+void keepInsideScreen(QWidget* window) {
+  // The frame is known once the window exists on the platform; a window manager may tell it
+  // only after the first showing, and until then the client area alone is kept inside.
+  window->winId();
+  const QWindow* handle = window->windowHandle();
+  const QScreen* screen = handle ? handle->screen() : nullptr;
+  if (!screen) return;
+  const QMargins frame = handle->frameMargins();
+  const QRect client = window->geometry();
+  const QPoint place = placeInside(client.marginsAdded(frame), screen->availableGeometry()) +
+                       QPoint(frame.left(), frame.top());
+  if (place != client.topLeft()) window->setGeometry(QRect(place, client.size()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPoint>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -16,3 +17,10 @@ QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, const QStrin
 
 // A push button that Enter and keypad Enter press while it has the focus, as Space does.
 QPushButton* addButton(QWidget* parent, const char* name, QRect geometry, const QString& caption);
+
+// Where a window's frame goes so that it lies inside the area: where it is when it already does;
+// a window larger than the area keeps its top-left corner, with the title bar, inside it.
+QPoint placeInside(QRect frame, QRect area);
+
+// Moves a secondary window that would open partly outside its screen's available area inside it.
+void keepInsideScreen(QWidget* window);

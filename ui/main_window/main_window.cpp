@@ -204,6 +204,7 @@ void MainWindow::showAbout() {
 
 // Both windows are modeless: showing them waits for nothing.
 void MainWindow::showSecondary(QWidget* window) {
+  keepInsideScreen(window);
   window->show();
   window->raise();
   window->activateWindow();

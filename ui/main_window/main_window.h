@@ -67,7 +67,7 @@ class MainWindow final : public QWidget, public MainWindowControls {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Shows the options or About window in front and with the keyboard.
+  // Shows the options or About window inside the screen, in front and with the keyboard.
   void showSecondary(QWidget* window);
   // The keys must reach this window again, with or without a window manager to hand it over.
   void takeKeyboard();

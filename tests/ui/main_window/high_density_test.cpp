@@ -1,7 +1,10 @@
 #include <QPainter>
+#include <QScreen>
 
 #include "tests/ui/main_window/main_window_fixture.h"
 #include "tests/ui/widget_test_main.h"
+#include "ui/options_window/options_window.h"
+#include "ui/window_parts.h"
 
 namespace {
 
@@ -53,6 +56,19 @@ TEST_F(HighDensity, AFrameIsTheUnscaledFrameEnlargedPixelForPixel) {
   const QPoint ledge = PlayfieldWidget::toPixels(5, s.ledgeY);
   EXPECT_EQ(QColor(doubled.pixel(2 * ledge.x(), 2 * ledge.y())), QColor(Qt::black));
   EXPECT_EQ(QColor(doubled.pixel(2 * ledge.x(), 2 * ledge.y() + 1)), QColor(Qt::black));
+}
+
+// Scaled by two the offscreen screen is 400 x 400, too small for the options window's place.
+TEST_F(HighDensity, AWindowThatWouldOpenPartlyOffTheScreenIsMovedInside) {
+  const QRect area = form->screen()->availableGeometry();
+  ASSERT_EQ(area, QRect(0, 0, 400, 400));
+  form->showOptions();
+  // Frame and all, just inside the bottom right corner.
+  const OptionsWindow* w = form->optionsWindow();
+  EXPECT_EQ(w->frameGeometry().bottomRight(), area.bottomRight());
+  EXPECT_EQ(w->size(), QSize(351, 276));
+  // Larger than the screen (scaled by three on 1024 x 768), the title bar stays on it.
+  EXPECT_EQ(placeInside(QRect(291, 248, 351, 276), QRect(0, 0, 341, 256)), QPoint(0, 0));
 }
 
 }  // namespace
