@@ -35,15 +35,20 @@ void QtWavePlayer::play(const std::string& fileName) {
       waveFileProblem(std::string_view(head.constData(), head.size()), info.size());
   if (!problem.empty()) return refuse(path, QString::fromStdString(problem));
 
-  if (!effect_) {
+  // Each request plays the file found there now. An unchanged file is not decoded anew; one
+  // replaced since it was loaded goes to a new effect, as an effect keeps the sample format of
+  // the first sound it played, and the old sound goes with the old effect.
+  const FileVersion version{path, info.size(), info.lastModified()};
+  if (!effect_ || version != loadedVersion_) {
+    delete effect_;
     effect_ = new QSoundEffect(this);
     connect(effect_, &QSoundEffect::statusChanged, this, [this] {
       if (effect_->status() == QSoundEffect::Error) {
         refuse(effect_->source().toLocalFile(), "it is not a playable wave file");
       }
     });
+    effect_->setSource(QUrl::fromLocalFile(path));
+    loadedVersion_ = version;
   }
-  const QUrl url = QUrl::fromLocalFile(path);
-  if (effect_->source() != url) effect_->setSource(url);
   effect_->play();
 }

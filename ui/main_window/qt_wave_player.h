@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -10,6 +11,7 @@ class QSoundEffect;
 
 // Plays wave files with QSoundEffect. The audio stack is loaded at the first request, not at
 // start-up. A missing file plays nothing; a file that cannot be played is told on stderr once.
+// A file is decoded again only when its size or modification time has changed.
 class QtWavePlayer final : public QObject, public WavePlayer {
   Q_OBJECT
 
@@ -24,6 +26,14 @@ class QtWavePlayer final : public QObject, public WavePlayer {
  private:
   void refuse(const QString& path, const QString& why);
 
+  struct FileVersion {
+    QString path;
+    qint64 size = -1;
+    QDateTime modified;
+    bool operator==(const FileVersion&) const = default;
+  };
+
   QSoundEffect* effect_ = nullptr;
+  FileVersion loadedVersion_;
   QString reportedPath_;
 };
