@@ -1,11 +1,29 @@
 #include "ui/window_parts.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
 
 namespace {
+
+// Pressed by Enter and keypad Enter, as by Space; with Alt, Ctrl or Shift held they are not its
+// (Alt+Enter is the main window's full-screen key).
+class EnterButton final : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+      QPushButton::keyPressEvent(event);
+    } else if (!event->isAutoRepeat()) {
+      click();
+    }
+  }
+};
 
 int placeAlong(int start, int length, int areaStart, int areaLength) {
   // The far end is tried first, so that a window longer than the area starts where it starts.
@@ -34,11 +52,9 @@ QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, const QStrin
 }
 
 QPushButton* addButton(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
+  auto* button = new EnterButton(caption, parent);
   button->setObjectName(name);
   button->setGeometry(geometry);
-  // Outside a dialog there is no default button, so Enter presses the focused button itself.
-  button->setAutoDefault(true);
   return button;
 }
 

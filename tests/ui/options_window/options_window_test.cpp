@@ -246,6 +246,8 @@ TEST_F(OptionsWindowTest, EnterPressesTheFocusedButtonAndTheMainWindowTakesTheKe
   EXPECT_EQ(form->game().jumpSpeed(), 9);
   EXPECT_EQ(form->game().progression(), 2);  // no other button was pressed
   w->resumeButton->setFocus();
+  QTest::keyClick(w->windowHandle(), Qt::Key_Return, Qt::AltModifier);  // not with Alt
+  EXPECT_TRUE(w->isVisible());
   QTest::keyClick(w->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_TRUE(w->isHidden());
   EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
