@@ -216,14 +216,21 @@ void Game::endLevel() {
 
   controls.setCaption(LabelId::Score, text(s.score));
   if (!won) {
-    controls.showMessage(lossMessage(s.level, s.score));
+    showEndOfLevelMessage(lossMessage(s.level, s.score));
     setUpLevel();  // keepProgress is 0 here: a new game
     return;
   }
-  controls.showMessage(winMessage(int16::add(s.level, 1), s.score));
+  showEndOfLevelMessage(winMessage(int16::add(s.level, 1), s.score));
   s.dropSpeed = int16::add(s.dropSpeed, s.progression);
   s.jumps = int16::add(s.jumps, kWonLevelJumps);
   s.level = int16::add(s.level, 1);
   s.keepProgress = 1;
   setUpLevel();
+}
+
+void Game::showEndOfLevelMessage(const std::string& text) {
+  ports_.controls.showMessage(text);
+  // Escape closes the message box as well as OK does; that press must not end the game at the
+  // next tick. An Escape still held then does.
+  ports_.keys.forget(VirtualKey::Escape);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "game/game_state.h"
 #include "game/key_state.h"
@@ -51,6 +52,7 @@ class Game {
   void moveCloud();
   void handleCrate();
   void endLevel();
+  void showEndOfLevelMessage(const std::string& text);
   void drawLedge(int16_t y, std::optional<Rgb> colour);
 
   GamePorts ports_;

@@ -316,6 +316,19 @@ TEST_F(GameTick, ATickDuringTheMessageBoxIsDropped) {
   EXPECT_EQ(st.level, 2);
 }
 
+TEST_F(GameTick, AnEscapeThatClosedTheMessageBoxDoesNotEndTheGame) {
+  GameState& st = game.state();
+  st.playerY = 760;
+  st.playerX = 420;
+  queueLandingAndSetup();
+  controls.duringMessage = [&] { keys.pending.insert(VirtualKey::Escape); };
+  tick();
+  tick();
+  EXPECT_FALSE(controls.ended);
+  tick({VirtualKey::Escape});  // held at a tick: the player means it
+  EXPECT_TRUE(controls.ended);
+}
+
 TEST_F(GameTick, TheScoreSaturatesAt32767) {
   GameState& st = game.state();
   st.score = 32700;
