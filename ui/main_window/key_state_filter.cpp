@@ -33,9 +33,13 @@ std::optional<VirtualKey> virtualKey(int qtKey) {
 
 KeyStateFilter::KeyStateFilter(QObject* parent) : QObject(parent) {
   qApp->installEventFilter(this);
+  // Keys held when the game loses the focus are let go, as their releases go elsewhere. A tap
+  // already over still counts at the next query: under Wayland the focus may leave straight
+  // after a release, as when the keyboard that typed it goes away.
   connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
           [this](Qt::ApplicationState state) {
-            if (state != Qt::ApplicationActive) keys_.clear();
+            if (state == Qt::ApplicationActive) return;
+            for (auto& [key, record] : keys_) record.down = false;
           });
 }
 

@@ -7,7 +7,7 @@
 
 // The key state the game polls, kept from the key events of the game's own windows: a key is
 // pressed when it is down now or was pressed since its previous query. Keys typed into other
-// programs never count, and keys held when the game loses the focus are forgotten.
+// programs never count, and keys held when the game loses the focus are let go.
 class KeyStateFilter final : public QObject, public KeyState {
   Q_OBJECT
 
