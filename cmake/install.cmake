@@ -48,5 +48,6 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 # Libraries come from the binary; the About window's narrow serif is a font package.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-extra")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio")
+# Qt's Wayland platform lets the game run natively on a Wayland desktop; without it Qt uses X11.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio, qt6-wayland")
 include(CPack)

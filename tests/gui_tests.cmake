@@ -48,6 +48,13 @@ add_test(NAME UseTheOptionsAndAboutWindowsUnderXvfb
 set_tests_properties(UseTheOptionsAndAboutWindowsUnderXvfb PROPERTIES LABELS e2e
   SKIP_RETURN_CODE 77 TIMEOUT 120)
 
+# The game on a headless Wayland compositor; as root the compositor runs as a user of its own.
+add_test(NAME PlayOnAWaylandCompositor
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/wayland_test.sh $<TARGET_FILE:zundabar>
+          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
+set_tests_properties(PlayOnAWaylandCompositor PROPERTIES LABELS wayland SKIP_RETURN_CODE 77
+  TIMEOUT 300)
+
 add_test(NAME InstallsLikeADesktopGame
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install/install_test.sh ${PROJECT_BINARY_DIR}
           ${PROJECT_SOURCE_DIR})

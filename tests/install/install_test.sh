@@ -53,4 +53,7 @@ echo "package depends: $depends"
 for lib in libqt6widgets6 libqt6multimedia6 fonts-dejavu-extra; do
   [[ $depends == *"$lib"* ]] || fail "the package does not depend on $lib"
 done
+# Without Qt's Wayland platform the game would run on a Wayland desktop only through XWayland.
+[[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] ||
+  fail "the package does not recommend qt6-wayland"
 echo "passed"

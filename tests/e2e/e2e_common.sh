@@ -1,0 +1,128 @@
+# What the end-to-end tests share on any display: a private options folder and a working folder
+# holding the music, the processes to end, and how to read the game's picture in a screenshot.
+# Before the game is looked at, the display's script defines shot NAME (the whole screen into
+# $shots/NAME.png), find_window TITLE (what it knows of a visible window of that title, or
+# nothing), close_message_box (succeeds when it closed one) and start_game, which sets game_pid
+# and main_x and main_y, where the main window's client area is on the screen.
+set -euo pipefail
+
+# Exits with the skip status when a tool is missing.
+require_tools() {
+  local tool
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "cannot run: $tool is missing (scripts/install_deps.sh installs it)"
+      exit 77
+    fi
+  done
+}
+
+game=$(realpath "$1")
+music=$(realpath "$2")
+work=$(mktemp -d)
+shots=${E2E_SHOTS:-$work/shots}
+mkdir -p "$shots" "$work/config" "$work/run"
+cp "$music" "$work/run/Music.wav"
+export XDG_CONFIG_HOME=$work/config
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+settings_file="$XDG_CONFIG_HOME/VB and VBA Program Settings/ZNDBR.conf"
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# Every process started in the background, each started directly so that its pid is its own.
+# Last started, first ended: the game before what it runs on.
+pids=()
+cleanup() {
+  local i
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# To stderr, as it may be called where stdout is being read. A display may add what it knows by
+# defining more_about_the_failure.
+fail() {
+  {
+    echo "FAILED: $*"
+    if declare -F more_about_the_failure >/dev/null; then more_about_the_failure || true; fi
+    echo "--- what the game said:"
+    cat "$work/game.log" 2>/dev/null || true
+  } >&2
+  exit 1
+}
+
+# Waits up to $1 seconds for the game to end; returns its exit status.
+wait_exit() {
+  local deadline=$((SECONDS + $1))
+  # An ended child stays a zombie until it is waited for, so look at its state.
+  while [ -n "$(ps -o stat= -p "$game_pid" | grep -v Z)" ]; do
+    [ $SECONDS -le $deadline ] || return 1
+    sleep 0.05
+  done
+  wait "$game_pid"
+}
+
+# Waits for a visible window with exactly this title; prints what find_window knows of it.
+wait_window() {
+  local found=""
+  for _ in $(seq 100); do
+    found=$(find_window "$1") || true
+    [ -n "$found" ] && break
+    sleep 0.1
+  done
+  [ -n "$found" ] || fail "no window titled '$1' appeared"
+  echo "$found"
+}
+
+stored() {
+  grep -q "^$1\$" "$settings_file" 2>/dev/null
+}
+
+# The start prompt's dark text in the sky, or nothing once it is hidden.
+prompt_shown() {
+  shot prompt
+  local darkest
+  darkest=$(convert "$shots/prompt.png" -crop 169x29+$((main_x + 171))+$((main_y + 114)) +repage \
+    -colorspace Gray -format '%[fx:minima.r]' info:)
+  awk -v d="$darkest" 'BEGIN { exit !(d < 0.2) }'
+}
+
+# The left column and top row of the monkey's brown pixels in a screenshot, or nothing when it
+# is hidden.
+monkey_at() {
+  convert "$shots/$1.png" -crop 472x446+$((main_x + 9))+$((main_y + 9)) +repage \
+    -fill black +opaque 'rgb(153,102,0)' -format '%@' info: 2>/dev/null |
+    awk -F'[x+]' '$1 > 0 && $1 < 100 { print $3, $4 }'
+}
+
+monkey_top() {
+  monkey_at "$1" | cut -d' ' -f2
+}
+
+# Something moves on the screen within half a second.
+picture_moves() {
+  shot "$1-1"
+  sleep 0.5
+  shot "$1-2"
+  ! cmp -s "$shots/$1-1.png" "$shots/$1-2.png"
+}
+
+# The monkey falls: its top row grows between two looks. A level that ends at once (the start
+# may lie just above the ledge) is dismissed and the next one watched instead.
+monkey_falls() {
+  local attempt i t previous
+  for attempt in 1 2 3; do
+    previous=""
+    for i in $(seq 6); do
+      sleep 0.25
+      shot "falling-$attempt-$i"
+      t=$(monkey_top "falling-$attempt-$i")
+      echo "look $attempt.$i: monkey's top row ${t:-hidden}"
+      if [ -n "$t" ] && [ -n "$previous" ] && [ "$t" -gt "$previous" ]; then return 0; fi
+      previous=$t
+    done
+    close_message_box || true
+  done
+  return 1
+}

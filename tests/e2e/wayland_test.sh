@@ -1,0 +1,308 @@
+#!/usr/bin/env bash
+# The game as a native Wayland client under a headless sway: single taps of Space, Up,
+# Backspace, F1, Enter and Escape count as under X11, held arrows steer, the message box, the
+# options window and the About window open and take keys and clicks, and both Escape and closing
+# the window end the game with status 0, with nothing unexpected said on stderr.
+# Usage: wayland_test.sh GAME_BINARY MUSIC_WAV
+source "$(dirname "$0")/e2e_common.sh"
+require_tools sway swaymsg wtype grim convert python3 setpriv
+if ! compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null; then
+  echo "cannot run: Qt's Wayland platform is missing (scripts/install_deps.sh installs it)"
+  exit 77
+fi
+
+# sway refuses to run as root, so root runs everything here as a system user of its own.
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+  user=zundabar-wl
+  id -u "$user" >/dev/null 2>&1 || useradd --system --no-create-home --home-dir /nonexistent \
+    --shell /usr/sbin/nologin "$user" 2>/dev/null || id -u "$user" >/dev/null 2>&1 || {
+    echo "cannot run: no user $user for the compositor, and useradd failed"
+    exit 77
+  }
+  as_user=(setpriv --reuid="$(id -u "$user")" --regid="$(id -g "$user")" --init-groups)
+  chown -R "$user:" "$work"
+fi
+# The game and what it loads are copied where the compositor's user can reach them.
+cp "$game" "$work/run/zundabar"
+if [ -e "$(dirname "$game")/zundabar_audio.so" ]; then
+  cp "$(dirname "$game")/zundabar_audio.so" "$work/run/"
+fi
+cp "$here/wl_pointer_device.py" "$work/"
+cat >"$work/sway.conf" <<'EOF'
+xwayland disable
+output HEADLESS-1 resolution 800x600 position 0 0
+default_border none
+default_floating_border none
+focus_follows_mouse no
+EOF
+
+# A private session. setpriv and env exec what they run, so a background pid is the process.
+session=("${as_user[@]}" env -i HOME="$work" PATH=/usr/bin:/bin LANG=C.UTF-8
+  XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" XDG_CONFIG_HOME="$XDG_CONFIG_HOME")
+(cd "$work" && exec "${session[@]}" WLR_BACKENDS=headless WLR_RENDERER=pixman \
+  WLR_LIBINPUT_NO_DEVICES=1 sway -c "$work/sway.conf") >"$work/sway.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+  wayland=$(cd "$XDG_RUNTIME_DIR" && compgen -G "wayland-[0-9]" | head -n 1) || true
+  swaysock=$(compgen -G "$XDG_RUNTIME_DIR/sway-ipc.*.sock" | head -n 1) || true
+  [ -n "$wayland" ] && [ -n "$swaysock" ] && "${session[@]}" WAYLAND_DISPLAY="$wayland" \
+    SWAYSOCK="$swaysock" swaymsg -t get_version >/dev/null 2>&1 && break
+  sleep 0.05
+done
+session+=(WAYLAND_DISPLAY="$wayland" SWAYSOCK="$swaysock")
+in_session() { "${session[@]}" "$@"; }
+in_session swaymsg -t get_version >/dev/null 2>&1 || fail "sway did not start"
+
+more_about_the_failure() {
+  echo "--- the game's windows:"
+  windows
+  echo "--- what sway said:"
+  cat "$work/sway.log"
+}
+
+# A headless seat has neither a keyboard nor a pointer. Each wtype run brings a keyboard of its
+# own and takes it away when it ends, and a window that is given the keyboard only once a key is
+# down hears of that key in its enter event alone, which Qt ignores: the tap is lost. So, as on
+# any desktop, a keyboard stays plugged in for the whole test, and a pointer for the clicks.
+# Started without a function in between, so that each pid is the device's own; the keyboard
+# leaves by itself after the test's time limit, should the test be killed.
+"${session[@]}" wtype -s 300000 &
+pids+=($!)
+"${session[@]}" python3 "$work/wl_pointer_device.py" >"$work/pointer.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+  caps=$(in_session swaymsg -t get_seats |
+    in_session python3 -c 'import json, sys; print(json.load(sys.stdin)[0]["capabilities"])') || true
+  [ "$caps" = 3 ] && break
+  sleep 0.05
+done
+[ "$caps" = 3 ] || fail "the seat did not get a keyboard and a pointer (capabilities $caps)"
+
+# The game's visible windows, a line each: id, client x y, WIDTHxHEIGHT, focused (1 or 0), title.
+windows() {
+  [ -n "${game_pid:-}" ] || return 0
+  in_session swaymsg -t get_tree | in_session python3 -c '
+import json, sys
+def walk(n):
+    if n.get("pid") == int(sys.argv[1]) and n.get("visible"):
+        r, w = n["rect"], n["window_rect"]
+        print(n["id"], r["x"] + w["x"], r["y"] + w["y"], "%dx%d" % (w["width"], w["height"]),
+              int(n["focused"]), n["name"], sep="\t")
+    for c in n.get("nodes", []) + n.get("floating_nodes", []):
+        walk(c)
+walk(json.load(sys.stdin))' "$game_pid"
+}
+
+windows_named() {
+  windows | awk -F'\t' -v t="$1" '$6 == t' | wc -l
+}
+
+# "id x y WIDTHxHEIGHT" of a visible window with exactly this title, or nothing.
+find_window() {
+  windows | awk -F'\t' -v t="$1" '$6 == t { print $1, $2, $3, $4; exit }'
+}
+
+shot() {
+  in_session grim - >"$shots/$1.png"
+}
+
+tap() { in_session wtype -k "$1"; }
+hold() { in_session wtype -P "$1" -s "$2" -p "$1"; }
+
+# Clicks at a point of a window's client area, then moves the cursor out of the pictures' way.
+click_at() {
+  in_session swaymsg -q seat - cursor set $(($1 + $3)) $(($2 + $4))
+  in_session swaymsg -q seat - cursor press button1
+  in_session swaymsg -q seat - cursor release button1
+  in_session swaymsg -q seat - cursor set 799 599
+  sleep 0.3
+}
+
+message_box() {
+  windows | awk -F'\t' -v main="$main_id" '$6 == "Zundabar" && $1 != main { print $1; exit }'
+}
+
+close_message_box() {
+  local box
+  box=$(message_box)
+  [ -n "$box" ] || return 1
+  in_session swaymsg -q "[con_id=$box] focus"
+  sleep 0.1
+  tap Return
+  sleep 0.3
+}
+
+start_game() {
+  (cd "$work/run" && exec "${session[@]}" QT_QPA_PLATFORM=wayland ./zundabar) \
+    >"$work/game.log" 2>&1 &
+  game_pid=$!
+  pids+=("$game_pid")
+  local found
+  found=$(wait_window Zundabar)
+  read -r main_id main_x main_y size <<<"$found"
+  # sway gives the keyboard to a new window once it is mapped.
+  for _ in $(seq 50); do
+    [ "$(windows | awk -F'\t' -v id="$main_id" '$1 == id { print $5 }')" = 1 ] && return 0
+    sleep 0.05
+  done
+  fail "the main window did not take the keyboard focus"
+}
+
+# Succeeds when the monkey moves as asked (left, right or up) between the shots before and
+# after a key. A landing's message box in between is closed and the key tried again.
+moves() {
+  local direction=$1 x1 y1 x2 y2
+  shift
+  for _ in 1 2 3; do
+    close_message_box || true
+    shot move-1
+    "$@"
+    sleep 0.1
+    shot move-2
+    read -r x1 y1 <<<"$(monkey_at move-1)"
+    read -r x2 y2 <<<"$(monkey_at move-2)"
+    if [ -n "$x1" ] && [ -n "$x2" ]; then
+      case $direction in
+        left) [ "$x2" -lt "$x1" ] && return 0 ;;
+        right) [ "$x2" -gt "$x1" ] && return 0 ;;
+        up) [ "$y2" -lt "$y1" ] && return 0 ;;
+      esac
+    fi
+  done
+  return 1
+}
+
+# A tap of Backspace stops the picture with no message box up. A box that came with a landing
+# is closed and the key tapped again, as a key pressed under the box counts only after it.
+pauses() {
+  for _ in 1 2 3; do
+    close_message_box || true
+    tap BackSpace
+    sleep 0.3
+    if ! picture_moves paused && [ -z "$(message_box)" ]; then return 0; fi
+  done
+  return 1
+}
+
+# Some of a tooltip's pale yellow is on the screen below the credit banner.
+tooltip_shown() {
+  shot tooltip
+  convert "$shots/tooltip.png" -crop 300x60+$((main_x + 100))+$((main_y + 480)) +repage \
+    -fill black +opaque 'rgb(255,255,220)' -format '%@' info: 2>/dev/null |
+    awk -F'[x+]' '{ exit !($1 > 0) }'
+}
+
+# Without a sound server Qt's audio backend says so, under X11 alike; nothing else may be said.
+check_quiet() {
+  local said
+  said=$(grep -v -e '^PulseAudioService: pa_context_connect() failed$' \
+    -e '^No audio device detected$' "$work/game.log" || true)
+  [ -z "$said" ] || fail "the game said on stderr: $said"
+}
+
+# The window has its designed client size: the compositor neither stretched nor framed it.
+check_size() {
+  [ "$2" = "$3" ] || fail "the $1 is $2 pixels, not $3"
+}
+
+start_game
+shot start
+check_size "main window" "$size" 492x498
+prompt_shown || fail "no start prompt"
+# One tap of Space, pressed once only. Play has started once the prompt is gone or the monkey,
+# drawn only by the game tick, is on the screen (a ledge may cross the prompt's place).
+tap space
+for _ in $(seq 20); do
+  if ! prompt_shown || [ -n "$(monkey_top prompt)" ]; then started=yes; break; fi
+  sleep 0.1
+done
+[ -n "${started:-}" ] || fail "a tap of Space did not start play"
+monkey_falls || fail "the monkey was not seen falling"
+echo "Space: a tap started play, and the monkey falls"
+
+# Against the right wall Right moves nothing, and against the left one Left does not.
+moves right hold Right 300 || moves left hold Left 300 || fail "holding an arrow did not steer"
+moves up tap Up || fail "a tap of Up did not jump"
+echo "held arrows steer, a tap of Up jumps"
+
+# Down held brings a landing; its message box takes the keyboard, and a tap of Enter goes on.
+for _ in $(seq 8); do
+  [ -n "$(message_box)" ] && break
+  hold Down 1500
+done
+box=$(message_box)
+[ -n "$box" ] || fail "no message box after holding Down"
+sleep 0.3
+shot message
+[ "$(windows | awk -F'\t' -v id="$box" '$1 == id { print $5 }')" = 1 ] ||
+  fail "the message box did not take the keyboard"
+tap Return
+sleep 0.3
+[ -z "$(message_box)" ] || fail "a tap of Enter did not close the message box"
+picture_moves after-message || fail "play did not go on after the message box"
+echo "a landing's message box closed with Enter, and play goes on"
+
+pauses || fail "a tap of Backspace did not pause play"
+tap BackSpace
+sleep 0.3
+picture_moves resumed || close_message_box || fail "a second tap of Backspace did not resume"
+echo "Backspace: paused and resumed"
+
+close_message_box || true
+tap F1
+found=$(wait_window "Configuration Options")
+read -r _ options_x options_y size <<<"$found"
+check_size "options window" "$size" 351x276
+sleep 0.3
+shot options
+# From Set (the focus) two tabs reach the progression slider; its Set stores the value.
+for key in Tab Tab Right Right Right; do tap "$key"; done
+click_at "$options_x" "$options_y" 168 46 # setProgressionButton
+stored Progression=5 || fail "the progression slider's value was not stored"
+click_at "$options_x" "$options_y" 189 119 # cratesBox
+click_at "$options_x" "$options_y" 168 144 # setCratesButton
+stored Crates=False || fail "unticking crates and Set did not store False"
+click_at "$options_x" "$options_y" 175 249 # resumeButton
+[ "$(windows_named "Configuration Options")" -eq 0 ] || fail "Resume Game left the options shown"
+picture_moves after-options || close_message_box || fail "Resume Game did not resume play"
+echo "F1: the options window stored Progression=5 and Crates=False, Resume Game played on"
+
+pauses || fail "a tap of Backspace did not pause play before the About window"
+# The banner's tooltip, below the pointer: a popup, which a Wayland program places by its window.
+in_session swaymsg -q seat - cursor set $((main_x + 236)) $((main_y + 475))
+in_session swaymsg -q seat - cursor set $((main_x + 246)) $((main_y + 479))
+for _ in $(seq 30); do
+  tooltip_shown && break
+  sleep 0.1
+done
+tooltip_shown || fail "no tooltip below the credit banner"
+click_at "$main_x" "$main_y" 246 479 # the credit banner
+found=$(wait_window "About Zundabar")
+read -r _ about_x about_y size <<<"$found"
+check_size "About window" "$size" 312x289
+sleep 0.3
+shot about
+click_at "$about_x" "$about_y" 156 242 # closeButton
+[ "$(windows_named "About Zundabar")" -eq 0 ] || fail "the About window is still shown"
+picture_moves after-about || close_message_box || fail "Close did not start play"
+echo "About: opened from the credit banner, Close started play"
+
+# Escape quits during play only: a message box is closed first.
+for _ in 1 2 3; do
+  close_message_box || true
+  tap Escape
+  if wait_exit 2; then quit=yes; break; fi
+done
+[ -n "${quit:-}" ] || fail "a tap of Escape did not end the game with status 0"
+check_quiet
+echo "Escape: the game ended with status 0"
+
+start_game
+in_session swaymsg -q "[con_id=$main_id] kill"
+status=0
+wait_exit 5 || status=$?
+[ "$status" = 0 ] || fail "closing the window did not end the game with status 0 (status $status)"
+check_quiet
+echo "close: the game ended with status 0"
+echo "passed"
