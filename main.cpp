@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "game/time_mixed_random.h"
@@ -29,5 +31,13 @@ int main(int argc, char** argv) {
   DisplayModes display(form, DisplayFile());
   display.restore();
   form.show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  // Qt 6.4's Wayland platform can hang for good while it disconnects: its event thread waits on
+  // a read that the main thread prepared, while the main thread waits for it to end. Every
+  // option and display choice is stored as it is made, so on Wayland the game ends here.
+  if (QGuiApplication::platformName().startsWith("wayland")) {
+    std::fflush(nullptr);
+    std::_Exit(status);
+  }
+  return status;
 }
