@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The game as a native Wayland client under a headless sway: single taps of Space, Up,
 # Backspace, F1, Enter and Escape count as under X11, held arrows steer, the message box, the
-# options window and the About window open and take keys and clicks, and both Escape and closing
-# the window end the game with status 0, with nothing unexpected said on stderr.
+# options window and the About window open and take keys and clicks, the tooltip and the
+# right-click menu show, the zoom and full-screen keys enlarge the picture, and both Escape and
+# closing the window end the game with status 0, with nothing unexpected said on stderr.
 # Usage: wayland_test.sh GAME_BINARY MUSIC_WAV
 source "$(dirname "$0")/e2e_common.sh"
-require_tools sway swaymsg wtype grim convert python3 setpriv
+require_tools sway swaymsg wtype grim convert compare python3 setpriv
 if ! compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null; then
   echo "cannot run: Qt's Wayland platform is missing (scripts/install_deps.sh installs it)"
   exit 77
@@ -31,7 +32,7 @@ fi
 cp "$here/wl_pointer_device.py" "$work/"
 cat >"$work/sway.conf" <<'EOF'
 xwayland disable
-output HEADLESS-1 resolution 800x600 position 0 0
+output HEADLESS-1 resolution 1000x1000 position 0 0
 default_border none
 default_floating_border none
 focus_follows_mouse no
@@ -104,18 +105,19 @@ find_window() {
 }
 
 shot() {
-  in_session grim - >"$shots/$1.png"
+  in_session grim -l 1 - >"$shots/$1.png"
 }
 
 tap() { in_session wtype -k "$1"; }
+tap_with() { in_session wtype -M "$1" -k "$2" -m "$1"; }
 hold() { in_session wtype -P "$1" -s "$2" -p "$1"; }
 
-# Clicks at a point of a window's client area, then moves the cursor out of the pictures' way.
+# Clicks at a point of a window's client area, then moves the cursor off the game's windows.
 click_at() {
   in_session swaymsg -q seat - cursor set $(($1 + $3)) $(($2 + $4))
-  in_session swaymsg -q seat - cursor press button1
-  in_session swaymsg -q seat - cursor release button1
-  in_session swaymsg -q seat - cursor set 799 599
+  in_session swaymsg -q seat - cursor press "${5:-button1}"
+  in_session swaymsg -q seat - cursor release "${5:-button1}"
+  in_session swaymsg -q seat - cursor set 0 0
   sleep 0.3
 }
 
@@ -138,37 +140,63 @@ start_game() {
     >"$work/game.log" 2>&1 &
   game_pid=$!
   pids+=("$game_pid")
-  local found
-  found=$(wait_window Zundabar)
-  read -r main_id main_x main_y size <<<"$found"
-  # sway gives the keyboard to a new window once it is mapped.
-  for _ in $(seq 50); do
-    [ "$(windows | awk -F'\t' -v id="$main_id" '$1 == id { print $5 }')" = 1 ] && return 0
-    sleep 0.05
-  done
-  fail "the main window did not take the keyboard focus"
+  main_shown 492x498
 }
 
-# Succeeds when the monkey moves as asked (left, right or up) between the shots before and
-# after a key. A landing's message box in between is closed and the key tried again.
+# Waits for the main window at this size with the keyboard, as sway gives it to a window once
+# it is mapped; sets main_id, main_x and main_y.
+main_shown() {
+  local found
+  for _ in $(seq 100); do
+    found=$(windows | awk -F'\t' -v size="$1" \
+      '$6 == "Zundabar" && $4 == size && $5 == 1 { print $1, $2, $3; exit }')
+    [ -n "$found" ] && break
+    sleep 0.1
+  done
+  [ -n "$found" ] || fail "no main window of $1 with the keyboard"
+  read -r main_id main_x main_y <<<"$found"
+}
+
+# Succeeds when the monkey moves as asked (left or right) between the shots before and after a
+# key. A landing's message box in between is closed, a monkey behind the cloud is pushed down
+# out of it, and the key tried again.
 moves() {
-  local direction=$1 x1 y1 x2 y2
+  local direction=$1 x1 x2 _
   shift
-  for _ in 1 2 3; do
+  for _ in 1 2 3 4 5; do
     close_message_box || true
     shot move-1
     "$@"
     sleep 0.1
     shot move-2
-    read -r x1 y1 <<<"$(monkey_at move-1)"
-    read -r x2 y2 <<<"$(monkey_at move-2)"
+    read -r x1 _ <<<"$(monkey_at move-1)"
+    read -r x2 _ <<<"$(monkey_at move-2)"
     if [ -n "$x1" ] && [ -n "$x2" ]; then
-      case $direction in
-        left) [ "$x2" -lt "$x1" ] && return 0 ;;
-        right) [ "$x2" -gt "$x1" ] && return 0 ;;
-        up) [ "$y2" -lt "$y1" ] && return 0 ;;
-      esac
+      [ "$direction" = left ] && [ "$x2" -lt "$x1" ] && return 0
+      [ "$direction" = right ] && [ "$x2" -gt "$x1" ] && return 0
+    else
+      hold Down 300
     fi
+  done
+  return 1
+}
+
+# The jumps left, as the number on the grass shows them.
+jumps_shown() {
+  shot "$1"
+  convert "$shots/$1.png" -crop 40x24+$((main_x + 224))+$((main_y + 430)) +repage \
+    "$shots/$1-jumps.png"
+}
+
+# A tap of Up spends a jump: the number of jumps left changes (the monkey may rise out of sight).
+jumps() {
+  for _ in 1 2 3; do
+    close_message_box || true
+    jumps_shown before-jump
+    tap Up
+    sleep 0.2
+    jumps_shown after-jump
+    [ -z "$(message_box)" ] && ! same_pixels before-jump-jumps after-jump-jumps && return 0
   done
   return 1
 }
@@ -201,14 +229,30 @@ check_quiet() {
   [ -z "$said" ] || fail "the game said on stderr: $said"
 }
 
-# The window has its designed client size: the compositor neither stretched nor framed it.
-check_size() {
-  [ "$2" = "$3" ] || fail "the $1 is $2 pixels, not $3"
+# Waits until the window of this title has this client size.
+wait_size() {
+  for _ in $(seq 50); do
+    [ "$(find_window "$1" | cut -d' ' -f4)" = "$2" ] && return 0
+    sleep 0.1
+  done
+  fail "the window '$1' is $(find_window "$1" | cut -d' ' -f4), not $2"
 }
 
+# A crop of the screen to the right of the main window, where a menu opened at the window's
+# bottom right shows.
+beside_main() {
+  shot "$1"
+  convert "$shots/$1.png" -crop 250x200+$((main_x + 492))+$((main_y + 490)) +repage \
+    "$shots/$1-crop.png"
+}
+
+same_pixels() {
+  [ "$(compare -metric AE "$shots/$1.png" "$shots/$2.png" null: 2>&1)" = 0 ]
+}
+
+# The compositor neither stretched nor framed the main window.
 start_game
 shot start
-check_size "main window" "$size" 492x498
 prompt_shown || fail "no start prompt"
 # One tap of Space, pressed once only. Play has started once the prompt is gone or the monkey,
 # drawn only by the game tick, is on the screen (a ledge may cross the prompt's place).
@@ -223,7 +267,7 @@ echo "Space: a tap started play, and the monkey falls"
 
 # Against the right wall Right moves nothing, and against the left one Left does not.
 moves right hold Right 300 || moves left hold Left 300 || fail "holding an arrow did not steer"
-moves up tap Up || fail "a tap of Up did not jump"
+jumps || fail "a tap of Up did not jump"
 echo "held arrows steer, a tap of Up jumps"
 
 # Down held brings a landing; its message box takes the keyboard, and a tap of Enter goes on.
@@ -253,7 +297,7 @@ close_message_box || true
 tap F1
 found=$(wait_window "Configuration Options")
 read -r _ options_x options_y size <<<"$found"
-check_size "options window" "$size" 351x276
+wait_size "Configuration Options" 351x276
 sleep 0.3
 shot options
 # From Set (the focus) two tabs reach the progression slider; its Set stores the value.
@@ -280,13 +324,51 @@ tooltip_shown || fail "no tooltip below the credit banner"
 click_at "$main_x" "$main_y" 246 479 # the credit banner
 found=$(wait_window "About Zundabar")
 read -r _ about_x about_y size <<<"$found"
-check_size "About window" "$size" 312x289
+wait_size "About Zundabar" 312x289
 sleep 0.3
 shot about
 click_at "$about_x" "$about_y" 156 242 # closeButton
 [ "$(windows_named "About Zundabar")" -eq 0 ] || fail "the About window is still shown"
 picture_moves after-about || close_message_box || fail "Close did not start play"
 echo "About: opened from the credit banner, Close started play"
+
+# The right-click menu is a popup, placed by the window; the Escape that closes it is not the
+# game's, which plays on.
+close_message_box || true
+beside_main no-menu
+click_at "$main_x" "$main_y" 470 490 button3
+beside_main menu
+same_pixels no-menu-crop menu-crop && fail "no menu after a right click"
+tap Escape
+sleep 0.3
+beside_main menu-closed
+same_pixels no-menu-crop menu-closed-crop || fail "Escape left the menu up"
+picture_moves after-menu || close_message_box || fail "Escape in the menu stopped play"
+echo "a right click opened the menu, and its Escape closed it only"
+
+# Paused, Ctrl+Plus doubles the window, where the compositor keeps it; F11 shows the picture
+# full screen at the largest whole factor that fits, 2x, centred between black bars; Alt+Enter
+# and Ctrl+0 go back. Play then goes on.
+pauses || fail "a tap of Backspace did not pause play before the zoom"
+tap_with ctrl plus
+main_shown 984x996
+shot zoomed
+# The cursor goes where the picture will be, out of the black bars.
+in_session swaymsg -q seat - cursor set 500 500
+tap F11
+main_shown 1000x1000
+sleep 0.3
+shot full-screen
+picture=$(convert "$shots/full-screen.png" -format '%@' info:)
+[ "$picture" = "984x996+8+2" ] || fail "the full-screen picture lies at $picture"
+tap_with alt Return
+main_shown 984x996
+tap_with ctrl 0
+main_shown 492x498
+tap BackSpace
+sleep 0.3
+picture_moves after-zoom || close_message_box || fail "play did not go on after the zoom"
+echo "Ctrl+Plus: 2x; F11: full screen at 2x; Alt+Enter and Ctrl+0: back to 1x"
 
 # Escape quits during play only: a message box is closed first.
 for _ in 1 2 3; do
@@ -302,7 +384,8 @@ start_game
 in_session swaymsg -q "[con_id=$main_id] kill"
 status=0
 wait_exit 5 || status=$?
-[ "$status" = 0 ] || fail "closing the window did not end the game with status 0 (status $status)"
+[ "$status" = 0 ] || fail "closing the window did not end the game with status 0 (status $status)" \
+  "$(ps -L -o tid=,stat=,wchan:32=,comm= -p "$game_pid")"
 check_quiet
 echo "close: the game ended with status 0"
 echo "passed"
