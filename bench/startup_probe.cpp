@@ -1,5 +1,5 @@
 // Starts a program and measures, from the X server's side, the time until its first window is
-// mapped and painted (its centre pixel is no longer the screen's black), then its peak resident
+// mapped and painted (its centre is no longer the screen's black), then its peak resident
 // memory once it waits. Prints "MILLISECONDS KIB".
 // Usage: zundabar_startup_probe PROGRAM [ARGS...]
 #include <X11/Xlib.h>
@@ -23,15 +23,19 @@ long peakResidentKib(pid_t pid) {
   return -1;
 }
 
-unsigned long centrePixel(Display* display, Window window) {
+// Whether any of a few pixels down from the window's centre is no longer the screen's black: a
+// single pixel could be crossed by a black line of the window's own.
+bool painted(Display* display, Window window) {
+  constexpr int kRows = 5;
   XWindowAttributes attributes;
-  if (!XGetWindowAttributes(display, window, &attributes)) return 0;
-  XImage* image = XGetImage(display, window, attributes.width / 2, attributes.height / 2, 1, 1,
+  if (!XGetWindowAttributes(display, window, &attributes)) return false;
+  XImage* image = XGetImage(display, window, attributes.width / 2, attributes.height / 2, 1, kRows,
                             AllPlanes, ZPixmap);
-  if (!image) return 0;
-  const unsigned long pixel = XGetPixel(image, 0, 0);
+  if (!image) return false;
+  bool seen = false;
+  for (int y = 0; y < kRows; ++y) seen = seen || XGetPixel(image, 0, y) != 0;
   XDestroyImage(image);
-  return pixel;
+  return seen;
 }
 
 int ignoreErrors(Display*, XErrorEvent*) { return 0; }
@@ -65,7 +69,7 @@ int main(int argc, char** argv) {
     XNextEvent(display, &event);
     if (event.type == MapNotify && event.xmap.event == root) shown = event.xmap.window;
   }
-  while (centrePixel(display, shown) == 0)
+  while (!painted(display, shown))
     std::this_thread::sleep_for(std::chrono::microseconds(200));
   const double ms =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
