@@ -11,6 +11,7 @@ add_executable(zundabar_gui_tests
   ui/main_window/lazy_wave_player_test.cpp
   ui/main_window/message_box_test.cpp
   ui/main_window/play_control_window_test.cpp
+  ui/main_window/playfield_frames_test.cpp
   ui/main_window/playfield_render_test.cpp
   ui/main_window/zoom_test.cpp
   ui/options_window/options_window_test.cpp
@@ -61,9 +62,11 @@ add_test(NAME InstallsLikeADesktopGame
 set_tests_properties(InstallsLikeADesktopGame PROPERTIES LABELS install SKIP_RETURN_CODE 77
   TIMEOUT 300)
 
-add_executable(zundabar_high_density_tests ui/main_window/high_density_test.cpp)
+# The same frames at twice the density.
+add_executable(zundabar_high_density_tests ui/main_window/high_density_test.cpp
+  ui/main_window/playfield_frames_test.cpp)
 target_include_directories(zundabar_high_density_tests PRIVATE ${PROJECT_SOURCE_DIR})
-target_link_libraries(zundabar_high_density_tests PRIVATE zundabar_ui GTest::gtest)
+target_link_libraries(zundabar_high_density_tests PRIVATE zundabar_ui Qt6::Test GTest::gtest)
 gtest_discover_tests(zundabar_high_density_tests PROPERTIES LABELS gui
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2" DISCOVERY_TIMEOUT 60)
 

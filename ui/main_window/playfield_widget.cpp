@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -24,6 +25,10 @@ const Holder kHolders[] = {
     {"crate", ":/assets/crate.png", twipsRect(5145, 630, 240, 240)},
 };
 
+// At a fractional scale Qt's scaled drawing of a picture depends on the clip, so a part redrawn
+// alone could differ at its edges from the same part of a whole frame: there frames stay whole.
+bool wholeFrames(qreal ratio) { return ratio != std::floor(ratio); }
+
 }  // namespace
 
 // Draws the landscape at the inner top-left corner, enlarged by the zoom only; what does not fit
@@ -41,10 +46,22 @@ class PlayfieldWidget::Inner final : public QWidget {
   }
 
  protected:
-  void paintEvent(QPaintEvent*) override {
+  void paintEvent(QPaintEvent* event) override {
+    // The landscape is opaque: only a strip it leaves uncovered is filled white.
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.drawPixmap(0, 0, shown_);
+    const QRect covered(QPoint(0, 0), shown_.deviceIndependentSize().toSize());
+    for (const QRect& uncovered : event->region() - covered) painter.fillRect(uncovered, Qt::white);
+    if (wholeFrames(devicePixelRatioF())) {
+      painter.drawPixmap(0, 0, shown_);
+      return;
+    }
+    // Each changed rectangle is copied on its own: under a clip of one rectangle the copy is a
+    // plain blit, where a clip of many would blend row by row and, for many rows, wake Qt's pool
+    // threads.
+    for (const QRect& changed : event->region()) {
+      painter.setClipRect(changed);
+      painter.drawPixmap(0, 0, shown_);
+    }
   }
 
  private:
@@ -69,7 +86,7 @@ class PlayfieldWidget::DrawingLayer final : public QWidget {
     for (const DrawOp& op : ops_) {
       if (!op.picture.isNull()) {
         painter.drawPixmap(op.area.topLeft() * zoom, field_.zoomedPicture(op.picture));
-      } else if (!op.area.isNull()) {
+      } else if (op.line.isNull()) {
         painter.fillRect(zoomed(op.area, zoom), op.colour);
       } else {
         painter.save();
@@ -151,9 +168,24 @@ QPoint PlayfieldWidget::toPixels(double x, double y) {
 
 void PlayfieldWidget::takeFocus() { setFocus(Qt::OtherFocusReason); }
 
+// Each drawing marks only its own area for the next frame; a repaint marks the areas of what it
+// clears. So a frame redraws what was drawn in the previous tick and in this one, and nothing else.
 void PlayfieldWidget::repaint() {
+  for (const DrawOp& op : ops_) markChanged(op.area);
   ops_.clear();
-  layer_->update();
+}
+
+void PlayfieldWidget::draw(DrawOp op) {
+  markChanged(op.area);
+  ops_.push_back(std::move(op));
+}
+
+void PlayfieldWidget::markChanged(QRect area) {
+  if (wholeFrames(devicePixelRatioF())) {
+    layer_->update();
+  } else {
+    layer_->update(zoomed(area, zoom_));
+  }
 }
 
 void PlayfieldWidget::line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) {
@@ -164,15 +196,15 @@ void PlayfieldWidget::line(float x1, float y1, float x2, float y2, std::optional
   if (from.y() == to.y() || from.x() == to.x()) {
     // A level or upright line fills whole pixels, so on a scaled screen it covers whole device
     // pixels too rather than straddling two rows.
-    ops_.push_back({QRect(from, to).normalized(), {}, pen, {}});
+    draw({QRect(from, to).normalized(), {}, pen, {}});
   } else {
-    ops_.push_back({{}, QLine(from, to), pen, {}});
+    // A pen one pixel wide reaches half a pixel beyond the ends and to each side.
+    draw({QRect(from, to).normalized().adjusted(-1, -1, 1, 1), QLine(from, to), pen, {}});
   }
-  layer_->update();
 }
 
 void PlayfieldWidget::paint(Picture picture, int16_t x, int16_t y) {
   // At the picture's own size; transparent pixels of the player leave the landscape showing.
-  ops_.push_back({QRect(toPixels(x, y), QSize(1, 1)), {}, {}, this->picture(picture)});
-  layer_->update();
+  const QPixmap pixmap = this->picture(picture);
+  draw({QRect(toPixels(x, y), pixmap.deviceIndependentSize().toSize()), {}, {}, pixmap});
 }

@@ -47,14 +47,17 @@ class PlayfieldWidget final : public QFrame, public Playfield {
   class Inner;
   class DrawingLayer;
   struct DrawOp {
-    QRect area;       // a filled level or upright line, or where a picture goes
-    QLine line;       // a slanted line
+    QRect area;       // all it may change: a filled level or upright line, a picture's place
+    QLine line;       // a slanted line, else null
     QColor colour;    // of a line
     QPixmap picture;  // null for a line
   };
 
   // The picture as the layer shows it at the current zoom.
   const QPixmap& zoomedPicture(const QPixmap& picture) const;
+  void draw(DrawOp op);
+  // Marks an area of the design for the next frame.
+  void markChanged(QRect area);
 
   QWidget* inner_;
   DrawingLayer* layer_;
