@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Draws the game's pictures with ImageMagick, as palette PNGs: Qt reads PNG without loading an
-# image plugin, which keeps start-up short. The results are committed; run this only to change
-# them. Antialiasing is off so that every colour stays exact (the labels blend into the sky and
+# Draws the game's pictures with ImageMagick, as palette PNGs. The results are committed; run
+# this only to change them. The build decodes them into the program (tools/bake_pictures), so
+# that start-up reads no picture file and loads no image plugin. Antialiasing is off so that every colour stays exact (the labels blend into the sky and
 # the grass only when those are exactly RGB(0,153,255) and RGB(0,255,102)).
 set -euo pipefail
 cd "$(dirname "$0")"

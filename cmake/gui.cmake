@@ -14,8 +14,24 @@ if(NOT WIN32)
 endif()
 target_link_libraries(zundabar_settings_qt PUBLIC zundabar_core zundabar_report Qt6::Core)
 
+# The pictures are decoded when the game is built, into a source of the program.
+add_executable(zundabar_bake_pictures tools/bake_pictures/bake_pictures.cpp)
+target_link_libraries(zundabar_bake_pictures PRIVATE Qt6::Gui)
+set(ZUNDABAR_PICTURES landscape player_up player_down cloud crate app_icon pi_sign maker_banner)
+list(TRANSFORM ZUNDABAR_PICTURES PREPEND ${PROJECT_SOURCE_DIR}/assets/)
+list(TRANSFORM ZUNDABAR_PICTURES APPEND .png)
+list(APPEND ZUNDABAR_PICTURES ${PROJECT_SOURCE_DIR}/assets/credit_banner.bmp)
+set(ZUNDABAR_BAKED_PICTURES ${PROJECT_BINARY_DIR}/baked_pictures.cpp)
+add_custom_command(OUTPUT ${ZUNDABAR_BAKED_PICTURES}
+  COMMAND zundabar_bake_pictures ${ZUNDABAR_BAKED_PICTURES} ${ZUNDABAR_PICTURES}
+  DEPENDS zundabar_bake_pictures ${ZUNDABAR_PICTURES}
+  COMMENT "Decoding the game's pictures" VERBATIM)
+set_source_files_properties(${ZUNDABAR_BAKED_PICTURES} PROPERTIES SKIP_AUTOGEN ON)
+
 add_library(zundabar_ui STATIC
   assets/assets.qrc
+  ${ZUNDABAR_BAKED_PICTURES}
+  ui/pictures.cpp
   ui/about_window/about_window.cpp
   ui/game_font.cpp
   ui/main_window/display_modes.cpp

@@ -16,12 +16,14 @@ add_executable(zundabar_gui_tests
   ui/main_window/zoom_test.cpp
   ui/options_window/options_window_test.cpp
   ui/about_window/about_window_test.cpp
+  ui/pictures_test.cpp
 )
 target_include_directories(zundabar_gui_tests PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(zundabar_gui_tests PRIVATE zundabar_ui Qt6::Test GTest::gtest)
 target_compile_definitions(zundabar_gui_tests PRIVATE
   ZUNDABAR_AUDIO_MODULE="$<TARGET_FILE:zundabar_audio>"
-  ZUNDABAR_MUSIC_FILE="${PROJECT_SOURCE_DIR}/assets/Music.wav")
+  ZUNDABAR_MUSIC_FILE="${PROJECT_SOURCE_DIR}/assets/Music.wav"
+  ZUNDABAR_ASSETS_DIR="${PROJECT_SOURCE_DIR}/assets")
 add_dependencies(zundabar_gui_tests zundabar_audio)
 gtest_discover_tests(zundabar_gui_tests PROPERTIES LABELS gui
   ENVIRONMENT QT_QPA_PLATFORM=offscreen DISCOVERY_TIMEOUT 60

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QResource>
 
 #include "ui/stderr_report.h"
 
@@ -12,19 +13,17 @@ constexpr double kGameFontPoints = 8.0;
 
 }  // namespace
 
-void loadAssets() {
-  // The resources live in a static library, so they are registered by hand.
-  static const bool loaded = [] {
-    Q_INIT_RESOURCE(assets);
-    return true;
-  }();
-  (void)loaded;
-}
-
 void useGameFont() {
-  loadAssets();
-  const int id = QFontDatabase::addApplicationFont(":/assets/RobotoCondensed-Regular.ttf");
-  const QStringList families = QFontDatabase::applicationFontFamilies(id);
+  // The resources live in a static library, so they are registered by hand.
+  Q_INIT_RESOURCE(assets);
+  // Registered where it lies in the program, without a copy: the resource is kept uncompressed.
+  const QResource resource(":/assets/RobotoCondensed-Regular.ttf");
+  const QByteArray data =
+      resource.compressionAlgorithm() == QResource::NoCompression
+          ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size())
+          : resource.uncompressedData();
+  const QStringList families =
+      QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFontFromData(data));
   if (families.isEmpty()) {
     tellOnStderr("the embedded font could not be loaded; captions may not fit");
     return;

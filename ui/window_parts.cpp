@@ -32,9 +32,11 @@ int placeAlong(int start, int length, int areaStart, int areaLength) {
 
 }  // namespace
 
+#include "ui/pictures.h"
+
 void setUpGameWindow(QWidget* window, const QString& caption) {
   window->setWindowTitle(caption);
-  window->setWindowIcon(QIcon(":/assets/app_icon.png"));
+  window->setWindowIcon(QIcon(gamePicture("app_icon")));
   QPalette face = window->palette();
   face.setColor(QPalette::Window, face.color(QPalette::Button));
   window->setPalette(face);

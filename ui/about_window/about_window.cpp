@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "ui/main_window/twips.h"
+#include "ui/pictures.h"
 #include "ui/window_parts.h"
 
 namespace {
@@ -18,11 +19,11 @@ const QString kAboutParagraph =
     "ZNDBR! uses four self-created registry keys, to store the options from the options "
     "dialogue:";
 
-QLabel* addImage(QWidget* parent, const char* name, QRect geometry, const QString& path) {
+QLabel* addImage(QWidget* parent, const char* name, QRect geometry, const char* picture) {
   auto* l = new QLabel(parent);
   l->setObjectName(name);
   l->setGeometry(geometry);
-  l->setPixmap(QPixmap(path));
+  l->setPixmap(gamePicture(picture));
   return l;
 }
 
@@ -55,9 +56,9 @@ AboutWindow::AboutWindow(QWidget* mainWindow, PlayControl& play, const QString& 
   // The path comes from outside: escaped, and marked as rich text so that Qt never guesses.
   location->setToolTip("<p style='white-space:pre'>On this computer the options are kept in " +
                        optionsLocation.toHtmlEscaped() + "</p>");
-  addImage(this, "makerBanner", twipsRect(555, 2625, 3570, 480), ":/assets/maker_banner.png");
+  addImage(this, "makerBanner", twipsRect(555, 2625, 3570, 480), "maker_banner");
   addLabel(this, "aboutText", twipsRect(1050, 210, 3165, 1380), kAboutParagraph);
-  addImage(this, "piSign", twipsRect(210, 210, 630, 585), ":/assets/pi_sign.png");
+  addImage(this, "piSign", twipsRect(210, 210, 630, 585), "pi_sign");
 
   closeButton->setFocus();
 }

@@ -7,10 +7,10 @@
 #include <QScreen>
 
 #include "ui/about_window/about_window.h"
-#include "ui/game_font.h"
 #include "ui/main_window/message_box.h"
 #include "ui/main_window/twips.h"
 #include "ui/options_window/options_window.h"
+#include "ui/pictures.h"
 #include "ui/window_parts.h"
 #include "ui/window_zoom.h"
 
@@ -44,7 +44,7 @@ class ClickableLabel final : public QLabel {
 MainWindow::MainWindow(KeyState& keys, SettingsStore& store, WavePlayer& player,
                        RandomSource& random, QString optionsLocation)
     : store_(store),
-      playfield_((loadAssets(), new PlayfieldWidget(this))),
+      playfield_(new PlayfieldWidget(this)),
       game_(GamePorts{keys, *playfield_, *this, store, random}),
       music_(store, player),
       playControl_(keys, *this, store, music_),
@@ -88,7 +88,7 @@ MainWindow::MainWindow(KeyState& keys, SettingsStore& store, WavePlayer& player,
 
   creditBanner_ = new ClickableLabel(this, [this] { playControl_.openAbout(); });
   creditBanner_->setObjectName("creditBanner");
-  creditBanner_->setPixmap(QPixmap(":/assets/credit_banner.bmp"));
+  creditBanner_->setPixmap(gamePicture("credit_banner"));
   creditBanner_->setGeometry(twipsRect(2460, 6975, 2475, 420));
   creditBanner_->setCursor(Qt::PointingHandCursor);
   creditBanner_->setToolTip("About Zundabar");

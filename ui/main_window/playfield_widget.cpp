@@ -7,22 +7,23 @@
 #include <cmath>
 
 #include "ui/main_window/twips.h"
+#include "ui/pictures.h"
 #include "ui/window_zoom.h"
 
 namespace {
 
 struct Holder {
   const char* name;
-  const char* path;
+  const char* picture;
   QRect twips;
 };
 
 // The hidden picture holders, in the order of Picture; their places are never seen.
 const Holder kHolders[] = {
-    {"monkeyUp", ":/assets/player_up.png", twipsRect(3360, 2205, 480, 480)},
-    {"monkeyDown", ":/assets/player_down.png", twipsRect(3255, 2940, 480, 480)},
-    {"cloud", ":/assets/cloud.png", twipsRect(630, 420, 1755, 810)},
-    {"crate", ":/assets/crate.png", twipsRect(5145, 630, 240, 240)},
+    {"monkeyUp", "player_up", twipsRect(3360, 2205, 480, 480)},
+    {"monkeyDown", "player_down", twipsRect(3255, 2940, 480, 480)},
+    {"cloud", "cloud", twipsRect(630, 420, 1755, 810)},
+    {"crate", "crate", twipsRect(5145, 630, 240, 240)},
 };
 
 // At a fractional scale Qt's scaled drawing of a picture depends on the clip, so a part redrawn
@@ -36,7 +37,7 @@ bool wholeFrames(qreal ratio) { return ratio != std::floor(ratio); }
 class PlayfieldWidget::Inner final : public QWidget {
  public:
   explicit Inner(QWidget* parent)
-      : QWidget(parent), landscape_(":/assets/landscape.png"), shown_(landscape_) {
+      : QWidget(parent), landscape_(gamePicture("landscape")), shown_(landscape_) {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
 
@@ -116,7 +117,7 @@ PlayfieldWidget::PlayfieldWidget(QWidget* parent) : QFrame(parent) {
   for (size_t i = 0; i < holders_.size(); ++i) {
     holders_[i] = new QLabel(inner_);
     holders_[i]->setObjectName(kHolders[i].name);
-    pictures_[i] = QPixmap(kHolders[i].path);
+    pictures_[i] = gamePicture(kHolders[i].picture);
     zoomedPictures_[i] = pictures_[i];
     holders_[i]->setPixmap(pictures_[i]);
     holders_[i]->setGeometry(kHolders[i].twips);
