@@ -9,8 +9,7 @@
 #include "ui/main_window/main_window.h"
 
 DisplayModes::DisplayModes(MainWindow& window, DisplayFile file)
-    : window_(window), file_(std::move(file)), menu_(new QMenu(&window)) {
-  menu_->setObjectName("displayMenu");
+    : window_(window), file_(std::move(file)) {
   // The keypad's keys match too; Ctrl+= is Ctrl+Plus without Shift.
   zoomIn_ =
       addAction("Zoom in", {QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal}, [this] { zoomBy(1); });
@@ -87,6 +86,11 @@ void DisplayModes::keepOnScreen() {
 }
 
 void DisplayModes::fillMenu() {
+  // Made at the first right click: start-up has no need of it.
+  if (!menu_) {
+    menu_ = new QMenu(&window_);
+    menu_->setObjectName("displayMenu");
+  }
   menu_->clear();
   menu_->addAction(zoomIn_);
   menu_->addAction(zoomOut_);

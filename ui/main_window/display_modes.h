@@ -33,6 +33,7 @@ class DisplayModes final : public QObject {
   // The largest whole factor at which the picture fits the whole screen.
   int fullScreenZoom() const;
   static int largestZoomFitting(QSize area, QSize frame = {});
+  // The right-click menu once it has been shown.
   QMenu* menu() const { return menu_; }
 
  protected:
@@ -48,7 +49,7 @@ class DisplayModes final : public QObject {
   MainWindow& window_;
   DisplayFile file_;
   DisplayChoice choice_;
-  QMenu* menu_;
+  QMenu* menu_ = nullptr;
   QAction* zoomIn_;
   QAction* zoomOut_;
   QAction* actualSize_;
