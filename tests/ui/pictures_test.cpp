@@ -30,4 +30,14 @@ TEST(GamePictures, AreThePicturesOfTheAssetsFolder) {
   EXPECT_TRUE(gamePicture("no_such_picture").isNull());
 }
 
+TEST(GamePictures, AreReadWhereTheyLieInTheProgram) {
+  for (int i = 0; i < kBakedPictureCount; ++i) {
+    const BakedPicture& baked = kBakedPictures[i];
+    EXPECT_EQ(gamePictureImage(baked.name).constBits(), baked.pixels) << baked.name;
+    if (!baked.colours) {
+      EXPECT_EQ(gamePicture(baked.name).toImage().constBits(), baked.pixels) << baked.name;
+    }
+  }
+}
+
 }  // namespace

@@ -33,16 +33,21 @@ bool wholeFrames(qreal ratio) { return ratio != std::floor(ratio); }
 }  // namespace
 
 // Draws the landscape at the inner top-left corner, enlarged by the zoom only; what does not fit
-// is clipped.
+// is clipped. The landscape stays as the build left it, a byte a pixel: unzoomed, each changed
+// rectangle is turned into 32-bit pixels a band of rows at a time as it is drawn, which costs far
+// less memory than keeping the picture at four bytes a pixel.
 class PlayfieldWidget::Inner final : public QWidget {
  public:
   explicit Inner(QWidget* parent)
-      : QWidget(parent), landscape_(gamePicture("landscape")), shown_(landscape_) {
+      : QWidget(parent),
+        landscape_(gamePictureImage("landscape")),
+        colours_(landscape_.colorTable()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
 
   void setZoom(int zoom) {
-    shown_ = enlarged(landscape_, zoom);
+    zoom_ = zoom;
+    enlarged_ = QPixmap();
     update();
   }
 
@@ -50,24 +55,51 @@ class PlayfieldWidget::Inner final : public QWidget {
   void paintEvent(QPaintEvent* event) override {
     // The landscape is opaque: only a strip it leaves uncovered is filled white.
     QPainter painter(this);
-    const QRect covered(QPoint(0, 0), shown_.deviceIndependentSize().toSize());
+    const QRect covered = zoomed(landscape_.rect(), zoom_);
     for (const QRect& uncovered : event->region() - covered) painter.fillRect(uncovered, Qt::white);
     if (wholeFrames(devicePixelRatioF())) {
-      painter.drawPixmap(0, 0, shown_);
+      painter.drawPixmap(0, 0, enlargedLandscape());
       return;
     }
-    // Each changed rectangle is copied on its own: under a clip of one rectangle the copy is a
-    // plain blit, where a clip of many would blend row by row and, for many rows, wake Qt's pool
+    // Each changed rectangle is drawn on its own: under a clip of one rectangle a copy is a plain
+    // blit, where a clip of many would blend row by row and, for many rows, wake Qt's pool
     // threads.
     for (const QRect& changed : event->region()) {
       painter.setClipRect(changed);
-      painter.drawPixmap(0, 0, shown_);
+      if (zoom_ == 1) {
+        drawInBands(painter, changed & covered);
+      } else {
+        painter.drawPixmap(0, 0, enlargedLandscape());
+      }
     }
   }
 
  private:
-  QPixmap landscape_;
-  QPixmap shown_;
+  static constexpr int kBandRows = 32;
+
+  void drawInBands(QPainter& painter, QRect area) {
+    for (int top = area.top(); top <= area.bottom(); top += kBandRows) {
+      const QRect band = area & QRect(area.left(), top, area.width(), kBandRows);
+      QImage pixels(band.size(), QImage::Format_RGB32);
+      for (int y = 0; y < band.height(); ++y) {
+        const uchar* in = landscape_.constScanLine(band.top() + y) + band.left();
+        auto* out = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+        for (int x = 0; x < band.width(); ++x) out[x] = colours_[in[x]];
+      }
+      painter.drawImage(band.topLeft(), pixels);
+    }
+  }
+
+  // The whole landscape in 32-bit pixels at the zoom, made at its first use.
+  const QPixmap& enlargedLandscape() {
+    if (enlarged_.isNull()) enlarged_ = enlarged(QPixmap::fromImage(landscape_), zoom_);
+    return enlarged_;
+  }
+
+  QImage landscape_;
+  QList<QRgb> colours_;
+  int zoom_ = 1;
+  QPixmap enlarged_;
 };
 
 // Shows the drawing above the labels, in the order it was made; clicks pass through to what
