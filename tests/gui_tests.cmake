@@ -39,24 +39,22 @@ add_test(NAME MusicIsHeardOnANullSink
 set_tests_properties(MusicIsHeardOnANullSink PROPERTIES LABELS audio SKIP_RETURN_CODE 77
   TIMEOUT 60)
 
-add_test(NAME PlayAFirstGameUnderXvfb
-  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/play_test.sh $<TARGET_FILE:zundabar>
-          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
-set_tests_properties(PlayAFirstGameUnderXvfb PROPERTIES LABELS e2e SKIP_RETURN_CODE 77
-  TIMEOUT 120)
+# A test of the real game, driven by a script in e2e/ that is given the game and its music;
+# the script exits 77 when it cannot run here.
+function(add_game_test name script label timeout_s)
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${script} $<TARGET_FILE:zundabar>
+            ${PROJECT_SOURCE_DIR}/assets/Music.wav)
+  set_tests_properties(${name} PROPERTIES LABELS ${label} SKIP_RETURN_CODE 77
+    TIMEOUT ${timeout_s})
+endfunction()
 
-add_test(NAME UseTheOptionsAndAboutWindowsUnderXvfb
-  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/options_test.sh $<TARGET_FILE:zundabar>
-          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
-set_tests_properties(UseTheOptionsAndAboutWindowsUnderXvfb PROPERTIES LABELS e2e
-  SKIP_RETURN_CODE 77 TIMEOUT 120)
+add_game_test(PlayAFirstGameUnderXvfb play_test.sh e2e 120)
+
+add_game_test(UseTheOptionsAndAboutWindowsUnderXvfb options_test.sh e2e 120)
 
 # The game on a headless Wayland compositor; as root the compositor runs as a user of its own.
-add_test(NAME PlayOnAWaylandCompositor
-  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/wayland_test.sh $<TARGET_FILE:zundabar>
-          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
-set_tests_properties(PlayOnAWaylandCompositor PROPERTIES LABELS wayland SKIP_RETURN_CODE 77
-  TIMEOUT 300)
+add_game_test(PlayOnAWaylandCompositor wayland_test.sh wayland 300)
 
 add_test(NAME InstallsLikeADesktopGame
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install/install_test.sh ${PROJECT_BINARY_DIR}
@@ -72,32 +70,12 @@ target_link_libraries(zundabar_high_density_tests PRIVATE zundabar_ui Qt6::Test 
 gtest_discover_tests(zundabar_high_density_tests PROPERTIES LABELS gui
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2" DISCOVERY_TIMEOUT 60)
 
-add_test(NAME SurviveBrokenMusicAndOptionsFiles
-  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/faults_test.sh $<TARGET_FILE:zundabar>
-          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
-set_tests_properties(SurviveBrokenMusicAndOptionsFiles PROPERTIES LABELS e2e
-  SKIP_RETURN_CODE 77 TIMEOUT 300)
+add_game_test(SurviveBrokenMusicAndOptionsFiles faults_test.sh e2e 300)
 
-add_test(NAME PlayZoomedAndFullScreenUnderXvfb
-  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/zoom_test.sh $<TARGET_FILE:zundabar>
-          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
-set_tests_properties(PlayZoomedAndFullScreenUnderXvfb PROPERTIES LABELS e2e SKIP_RETURN_CODE 77
-  TIMEOUT 120)
+add_game_test(PlayZoomedAndFullScreenUnderXvfb zoom_test.sh e2e 120)
 
-add_test(NAME KeepTheOptionsFileOnAFullDisk
-  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/full_disk_test.sh $<TARGET_FILE:zundabar>
-          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
-set_tests_properties(KeepTheOptionsFileOnAFullDisk PROPERTIES LABELS e2e SKIP_RETURN_CODE 77
-  TIMEOUT 120)
+add_game_test(KeepTheOptionsFileOnAFullDisk full_disk_test.sh e2e 120)
 
-add_test(NAME SurviveClosedStderrBrokenPipesAndNoDisplay
-  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/surroundings_test.sh $<TARGET_FILE:zundabar>
-          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
-set_tests_properties(SurviveClosedStderrBrokenPipesAndNoDisplay PROPERTIES LABELS e2e
-  SKIP_RETURN_CODE 77 TIMEOUT 180)
+add_game_test(SurviveClosedStderrBrokenPipesAndNoDisplay surroundings_test.sh e2e 180)
 
-add_test(NAME LeaveThePlayerNoDeadEndsUnderXvfb
-  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/dead_ends_test.sh $<TARGET_FILE:zundabar>
-          ${PROJECT_SOURCE_DIR}/assets/Music.wav)
-set_tests_properties(LeaveThePlayerNoDeadEndsUnderXvfb PROPERTIES LABELS e2e SKIP_RETURN_CODE 77
-  TIMEOUT 120)
+add_game_test(LeaveThePlayerNoDeadEndsUnderXvfb dead_ends_test.sh e2e 120)
