@@ -22,10 +22,12 @@ void PlayControl::pollStartKeys() {
   }
   if (keys_.pressed(VirtualKey::Backspace)) {
     if (controls_.timerOn(TimerId::Tick)) {
+      // Both timers run only after the About window closed over a paused game or the prompt.
+      // This pauses, and the listener keeps polling: with both off no key would continue.
       controls_.setTimer(TimerId::Tick, false);
-    } else {
-      switchTickOn();
+      return;
     }
+    switchTickOn();
     controls_.setTimer(TimerId::Listener, false);
   }
 }

@@ -63,11 +63,15 @@ TEST_F(Listener, BackspaceAtThePromptStartsPlayWithThePromptShownAndNoMusic) {
   EXPECT_TRUE(player.played.empty());
 }
 
-TEST_F(Listener, BackspaceTogglesTheTickWhenBothTimersRun) {
+TEST_F(Listener, BackspaceWhenBothTimersRunPausesAndAnotherResumes) {
   // After the About window's Close from Waiting both timers run.
   controls.timers[TimerId::Tick] = true;
   listen({VirtualKey::Backspace});
   EXPECT_FALSE(controls.timers[TimerId::Tick]);
+  EXPECT_TRUE(controls.timers[TimerId::Listener]);  // never both off: that is a dead end
+  listen({VirtualKey::Backspace});
+  EXPECT_TRUE(controls.timers[TimerId::Tick]);
+  EXPECT_FALSE(controls.timers[TimerId::Listener]);
 }
 
 TEST_F(Listener, NoKeyAndEscapeDoNothing) {
