@@ -88,16 +88,23 @@ prompt_shown() {
   awk -v d="$darkest" 'BEGIN { exit !(d < 0.2) }'
 }
 
-# The left column and top row of the monkey's brown pixels in a screenshot, or nothing when it
-# is hidden.
+# The left column, top row and bottom row of the monkey's brown pixels in a screenshot, or
+# nothing when it is hidden.
 monkey_at() {
   convert "$shots/$1.png" -crop 472x446+$((main_x + 9))+$((main_y + 9)) +repage \
     -fill black +opaque 'rgb(153,102,0)' -format '%@' info: 2>/dev/null |
-    awk -F'[x+]' '$1 > 0 && $1 < 100 { print $3, $4 }'
+    awk -F'[x+]' '$1 > 0 && $1 < 100 { print $3, $4, $4 + $2 - 1 }'
 }
 
 monkey_top() {
   monkey_at "$1" | cut -d' ' -f2
+}
+
+# The top and bottom rows of the monkey's brown pixels added up, or nothing when it is hidden.
+# The sum grows while the monkey falls, also while it comes out from behind the cloud, which is
+# drawn over it, or goes behind it.
+monkey_depth() {
+  monkey_at "$1" | awk '{ print $2 + $3 }'
 }
 
 # Something moves on the screen between two looks half a second apart; looked at for up to two
@@ -112,7 +119,7 @@ picture_moves() {
   return 1
 }
 
-# The monkey falls: its top row grows between two looks. A level that ends at once (the start
+# The monkey falls: its rows grow between two looks. A level that ends at once (the start
 # may lie just above the ledge) is dismissed and the next one watched instead.
 monkey_falls() {
   local attempt i t previous
@@ -121,8 +128,8 @@ monkey_falls() {
     for i in $(seq 6); do
       sleep 0.25
       shot "falling-$attempt-$i"
-      t=$(monkey_top "falling-$attempt-$i")
-      echo "look $attempt.$i: monkey's top row ${t:-hidden}"
+      t=$(monkey_depth "falling-$attempt-$i")
+      echo "look $attempt.$i: monkey's top and bottom rows add up to ${t:-hidden}"
       if [ -n "$t" ] && [ -n "$previous" ] && [ "$t" -gt "$previous" ]; then return 0; fi
       previous=$t
     done
