@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "game/time_mixed_random.h"
+#include "ui/font_configuration.h"
 #include "ui/game_font.h"
 #include "ui/main_window/display_modes.h"
 #include "ui/main_window/key_state_filter.h"
@@ -14,11 +15,15 @@
 
 int main(int argc, char** argv) {
   secureStandardStreams();
+  FontConfigurationLoader fontConfiguration;
+  // The game has no text to type: no input method is loaded, nor a connection made to one.
+  qputenv("QT_IM_MODULE", "none");
   std::optional<QApplication> app;
   {
     const DisplayGuard guard;
     app.emplace(argc, argv);
   }
+  fontConfiguration.wait();
   QApplication::setApplicationName("Zundabar");
   QApplication::setDesktopFileName("org.example.Zundabar");
   useGameFont();

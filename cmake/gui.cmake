@@ -36,6 +36,7 @@ add_library(zundabar_ui STATIC
   ${ZUNDABAR_BAKED_PICTURES}
   ui/pictures.cpp
   ui/about_window/about_window.cpp
+  ui/font_configuration.cpp
   ui/game_font.cpp
   ui/main_window/display_modes.cpp
   ui/main_window/main_window.cpp
@@ -50,6 +51,12 @@ add_library(zundabar_ui STATIC
   ui/window_zoom.cpp
 )
 target_link_libraries(zundabar_ui PUBLIC zundabar_core zundabar_settings_qt Qt6::Widgets)
+# Qt lists the fonts through fontconfig on Linux; the game reads its configuration early.
+if(UNIX AND NOT APPLE)
+  find_package(Fontconfig REQUIRED)
+  target_link_libraries(zundabar_ui PRIVATE Fontconfig::Fontconfig)
+  target_compile_definitions(zundabar_ui PRIVATE ZUNDABAR_HAS_FONTCONFIG=1)
+endif()
 
 # The audio stack in a module of its own, loaded at the first music step; the program itself
 # does not link Qt Multimedia.

@@ -16,6 +16,7 @@ add_executable(zundabar_gui_tests
   ui/main_window/zoom_test.cpp
   ui/options_window/options_window_test.cpp
   ui/about_window/about_window_test.cpp
+  ui/font_configuration_test.cpp
   ui/pictures_test.cpp
 )
 target_include_directories(zundabar_gui_tests PRIVATE ${PROJECT_SOURCE_DIR})

@@ -41,7 +41,8 @@ class PlayfieldWidget::Inner final : public QWidget {
   explicit Inner(QWidget* parent)
       : QWidget(parent),
         landscape_(gamePictureImage("landscape")),
-        colours_(landscape_.colorTable()) {
+        colours_(landscape_.colorTable()),
+        band_(landscape_.width(), kBandRows, QImage::Format_RGB32) {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
 
@@ -80,13 +81,12 @@ class PlayfieldWidget::Inner final : public QWidget {
   void drawInBands(QPainter& painter, QRect area) {
     for (int top = area.top(); top <= area.bottom(); top += kBandRows) {
       const QRect band = area & QRect(area.left(), top, area.width(), kBandRows);
-      QImage pixels(band.size(), QImage::Format_RGB32);
       for (int y = 0; y < band.height(); ++y) {
         const uchar* in = landscape_.constScanLine(band.top() + y) + band.left();
-        auto* out = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(band_.scanLine(y));
         for (int x = 0; x < band.width(); ++x) out[x] = colours_[in[x]];
       }
-      painter.drawImage(band.topLeft(), pixels);
+      painter.drawImage(band.topLeft(), band_, QRect(QPoint(0, 0), band.size()));
     }
   }
 
@@ -100,6 +100,8 @@ class PlayfieldWidget::Inner final : public QWidget {
   QList<QRgb> colours_;
   int zoom_ = 1;
   QPixmap enlarged_;
+  // One band's pixels, kept from frame to frame rather than allocated for each band.
+  QImage band_;
 };
 
 // Shows the drawing above the labels, in the order it was made; clicks pass through to what
