@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     const DisplayGuard guard;
     app.emplace(argc, argv);
   }
-  fontConfiguration.wait();
+  fontConfiguration.finish();
   QApplication::setApplicationName("Zundabar");
   QApplication::setDesktopFileName("org.example.Zundabar");
   useGameFont();

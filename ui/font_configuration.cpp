@@ -5,21 +5,46 @@
 #if ZUNDABAR_HAS_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+#if ZUNDABAR_HAS_FONTCONFIG
+// fontconfig sets up its configuration once, atomically: when two threads read it at the same
+// time, the one that finishes second throws its copy away, and both go on with the first.
+void readFontConfiguration() { FcInit(); }
+#endif
+
+}  // namespace
 
 FontConfigurationLoader::FontConfigurationLoader() {
 #if ZUNDABAR_HAS_FONTCONFIG
   try {
-    // fontconfig sets up its configuration once, atomically: a second reader that comes first
-    // only makes this one's work wasted, never wrong.
-    reader_ = std::thread([] { FcInit(); });
+    reader_ = std::thread([this] {
+#ifdef __linux__
+      // The lowest priority, for this thread alone: the display server answers the game's
+      // start-up requests first, and on a machine with few processors that is what the window
+      // waits for.
+      setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+#endif
+      readFontConfiguration();
+      read_.store(true, std::memory_order_release);
+    });
   } catch (const std::system_error&) {
-    // No thread to spare: Qt reads the configuration itself when it first needs it.
+    // No thread to spare: the configuration is read when it is first needed.
   }
 #endif
 }
 
-void FontConfigurationLoader::wait() {
-  if (reader_.joinable()) reader_.join();
+void FontConfigurationLoader::finish() {
+#if ZUNDABAR_HAS_FONTCONFIG
+  if (!read_.load(std::memory_order_acquire)) readFontConfiguration();
+#endif
 }
 
-FontConfigurationLoader::~FontConfigurationLoader() { wait(); }
+FontConfigurationLoader::~FontConfigurationLoader() {
+  if (reader_.joinable()) reader_.join();
+}

@@ -7,15 +7,15 @@
 
 namespace {
 
-// Reading alongside Qt, waiting more than once and ending without a wait are all harmless, and
-// Qt's font list is whole afterwards: the fonts the game's windows fall back on are in it.
+// Reading alongside Qt, finishing more than once or not at all are all harmless, and Qt's font
+// list is whole afterwards: the fonts the game's windows fall back on are in it.
 TEST(FontConfigurationLoader, ReadsAlongsideQtWithoutHarm) {
   {
     FontConfigurationLoader early;
     FontConfigurationLoader alongside;
     EXPECT_FALSE(QFontDatabase::families().isEmpty());
-    early.wait();
-    early.wait();
+    early.finish();
+    early.finish();
   }
   EXPECT_TRUE(QFontDatabase::families().contains("DejaVu Sans"));
   EXPECT_TRUE(QFontDatabase::families().contains("DejaVu Serif Condensed"));
