@@ -4,6 +4,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "ui/main_window/twips.h"
@@ -30,6 +32,15 @@ const Holder kHolders[] = {
 // alone could differ at its edges from the same part of a whole frame: there frames stay whole.
 bool wholeFrames(qreal ratio) { return ratio != std::floor(ratio); }
 
+// Every byte of a picture at a byte a pixel has its colour: one the picture does not list is black.
+std::array<QRgb, 256> paletteOf(const QImage& picture) {
+  std::array<QRgb, 256> palette{};
+  const QList<QRgb> listed = picture.colorTable();
+  for (qsizetype i = 0; i < std::min<qsizetype>(listed.size(), 256); ++i) palette[i] = listed[i];
+  for (qsizetype i = listed.size(); i < 256; ++i) palette[i] = qRgb(0, 0, 0);
+  return palette;
+}
+
 }  // namespace
 
 // Draws the landscape at the inner top-left corner, enlarged by the zoom only; what does not fit
@@ -41,7 +52,7 @@ class PlayfieldWidget::Inner final : public QWidget {
   explicit Inner(QWidget* parent)
       : QWidget(parent),
         landscape_(gamePictureImage("landscape")),
-        colours_(landscape_.colorTable()),
+        colours_(paletteOf(landscape_)),
         band_(landscape_.width(), kBandRows, QImage::Format_RGB32) {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
@@ -97,7 +108,7 @@ class PlayfieldWidget::Inner final : public QWidget {
   }
 
   QImage landscape_;
-  QList<QRgb> colours_;
+  std::array<QRgb, 256> colours_;
   int zoom_ = 1;
   QPixmap enlarged_;
   // One band's pixels, kept from frame to frame rather than allocated for each band.
