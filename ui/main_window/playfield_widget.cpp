@@ -34,10 +34,10 @@ bool wholeFrames(qreal ratio) { return ratio != std::floor(ratio); }
 
 // Every byte of a picture at a byte a pixel has its colour: one the picture does not list is black.
 std::array<QRgb, 256> paletteOf(const QImage& picture) {
-  std::array<QRgb, 256> palette{};
+  std::array<QRgb, 256> palette;
+  palette.fill(qRgb(0, 0, 0));
   const QList<QRgb> listed = picture.colorTable();
-  for (qsizetype i = 0; i < std::min<qsizetype>(listed.size(), 256); ++i) palette[i] = listed[i];
-  for (qsizetype i = listed.size(); i < 256; ++i) palette[i] = qRgb(0, 0, 0);
+  std::copy_n(listed.cbegin(), std::min<qsizetype>(listed.size(), 256), palette.begin());
   return palette;
 }
 
