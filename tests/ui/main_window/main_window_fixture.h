@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTimer>
 #include <memory>
 
 #include "tests/fakes/fake_ports.h"
@@ -19,6 +21,13 @@ class MainWindowFixture : public ::testing::Test {
     // The first level: player (483, 175), gap 238..413 at 650, cloud (75, 135), no crate.
     random.values = {0.5f, 0.5f, 0.25f, 0.5f, 0.99999994f, 0.1f, 0.9f, 0.01f};
     form = std::make_unique<MainWindow>(keys, store, player, random);
+  }
+
+  void TearDown() override {
+    // A game that ended asked the application to quit, and until the application's own loop
+    // has run again every other event loop, a message box's too, returns at once.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
   }
 
   QLabel* find(const char* name) { return form->findChild<QLabel*>(name); }
