@@ -214,16 +214,44 @@ QPoint PlayfieldWidget::toPixels(double x, double y) {
 
 void PlayfieldWidget::takeFocus() { setFocus(Qt::OtherFocusReason); }
 
-// Each drawing marks only its own area for the next frame; a repaint marks the areas of what it
-// clears. So a frame redraws what was drawn in the previous tick and in this one, and nothing else.
+bool PlayfieldWidget::DrawOp::sameAs(const DrawOp& other) const {
+  return area == other.area && line == other.line && colour == other.colour &&
+         picture.cacheKey() == other.picture.cacheKey();
+}
+
+// A frame redraws what was drawn in the previous tick and in this one, and nothing else; what
+// both drew alike is left as it stands, and a tick that changes nothing paints nothing. Which of
+// the cleared drawings come back is known only once the tick has drawn: the rest of them is
+// marked then, by a call that waits behind the tick but, being of ordinary priority, comes before
+// the window's request to paint.
 void PlayfieldWidget::repaint() {
-  for (const DrawOp& op : ops_) markChanged(op.area);
+  settleCleared();
+  cleared_ = std::move(ops_);
   ops_.clear();
+  settled_.assign(cleared_.size(), false);
+  if (!cleared_.empty())
+    QMetaObject::invokeMethod(this, &PlayfieldWidget::settleCleared, Qt::QueuedConnection);
 }
 
 void PlayfieldWidget::draw(DrawOp op) {
-  markChanged(op.area);
+  size_t i = repeatsFrom_;
+  while (i < cleared_.size() && !cleared_[i].sameAs(op)) ++i;
+  if (i < cleared_.size()) {
+    settled_[i] = true;
+    repeatsFrom_ = i + 1;
+  } else {
+    markChanged(op.area);
+  }
   ops_.push_back(std::move(op));
+}
+
+void PlayfieldWidget::settleCleared() {
+  for (size_t i = 0; i < cleared_.size(); ++i) {
+    if (!settled_[i]) markChanged(cleared_[i].area);
+  }
+  cleared_.clear();
+  settled_.clear();
+  repeatsFrom_ = 0;
 }
 
 void PlayfieldWidget::markChanged(QRect area) {

@@ -51,6 +51,7 @@ class PlayfieldWidget final : public QFrame, public Playfield {
     QLine line;       // a slanted line, else null
     QColor colour;    // of a line
     QPixmap picture;  // null for a line
+    bool sameAs(const DrawOp& other) const;
   };
 
   // The picture as the layer shows it at the current zoom.
@@ -58,10 +59,20 @@ class PlayfieldWidget final : public QFrame, public Playfield {
   void draw(DrawOp op);
   // Marks an area of the design for the next frame.
   void markChanged(QRect area);
+  // Marks what the last repaint cleared and the drawing since has not repeated.
+  void settleCleared();
 
   QWidget* inner_;
   DrawingLayer* layer_;
   std::vector<DrawOp> ops_;
+  // What the last repaint cleared, in order. A drawing that repeats one of them, as the ledge and
+  // a crate do every tick, changes no pixel where nothing else changed, so only the others are
+  // redrawn. Repeats count in the order they were first drawn only, so that where two unchanged
+  // drawings overlap, the same one stays on top.
+  std::vector<DrawOp> cleared_;
+  // Each cleared drawing that has come back.
+  std::vector<bool> settled_;
+  size_t repeatsFrom_ = 0;
   std::array<QLabel*, 4> holders_{};
   std::array<QPixmap, 4> pictures_;
   std::array<QPixmap, 4> zoomedPictures_;

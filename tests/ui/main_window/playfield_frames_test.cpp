@@ -21,6 +21,13 @@ class PlayfieldFrames : public MainWindowFixture {
 
   void tick() {
     form->game().tick();
+    finishFrame();
+  }
+
+  // A tick that itself changed nothing on the screen learns only once it is done that something
+  // it did not draw again must go: that frame is painted at the event loop's next turn.
+  static void finishFrame() {
+    QCoreApplication::processEvents();
     QCoreApplication::processEvents();
   }
 
@@ -99,7 +106,7 @@ TEST_F(PlayfieldFrames, EveryFrameShowsWhatAFullRepaintShows) {
   form->game().tick();
   QExposeEvent partly(QRegion(0, 0, 200, 200));
   QCoreApplication::sendEvent(form->windowHandle(), &partly);
-  QCoreApplication::processEvents();
+  finishFrame();
   EXPECT_EQ(stalePixels(), 0) << "uncovered during a frame";
 
   // Zoomed, the changed areas grow with the picture.
@@ -109,6 +116,24 @@ TEST_F(PlayfieldFrames, EveryFrameShowsWhatAFullRepaintShows) {
     tick();
     EXPECT_EQ(stalePixels(), 0) << "zoomed tick " << i;
   }
+}
+
+TEST_F(PlayfieldFrames, ADrawingThatComesBackUnderAnotherIsRedrawn) {
+  // A tick that draws the same crate and line again, but the line under the crate this time,
+  // must show the crate on top where they cross.
+  PlayfieldWidget& field = *form->playfield();
+  auto drawTick = [&](bool crateOnTop) {
+    field.repaint();
+    field.paint(Picture::MonkeyUp, 100, 100);
+    if (crateOnTop) field.line(0, 505, 1000, 505, std::nullopt);
+    field.paint(Picture::Crate, 500, 500);
+    if (!crateOnTop) field.line(0, 505, 1000, 505, std::nullopt);
+    finishFrame();
+  };
+  drawTick(false);
+  EXPECT_EQ(stalePixels(), 0);
+  drawTick(true);
+  EXPECT_EQ(stalePixels(), 0) << "the crate is on top now";
 }
 
 }  // namespace
