@@ -51,7 +51,7 @@ void frame(MainWindow& form, const char* name) {
   for (int i = 0; i < 3000; ++i) {
     keepFlying(form);
     const auto start = Clock::now();
-    form.game().tick();
+    form.playTick();
     inner->render(&image);
     us.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
   }

@@ -102,7 +102,7 @@ MainWindow::MainWindow(KeyState& keys, SettingsStore& store, WavePlayer& player,
     std::function<void()> handler;
   };
   const TimerSetup setups[] = {
-      {TimerId::Tick, "tick", kTickIntervalMs, false, [this] { game_.tick(); }},
+      {TimerId::Tick, "tick", kTickIntervalMs, false, [this] { playTick(); }},
       {TimerId::MusicReplay, "musicReplay", kMusicReplayIntervalMs, false,
        [this] { music_.step(); }},
       {TimerId::Listener, "listener", kListenIntervalMs, true,
@@ -122,6 +122,11 @@ MainWindow::MainWindow(KeyState& keys, SettingsStore& store, WavePlayer& player,
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::playTick() {
+  game_.tick();
+  playfield_->finishFrame();
+}
 
 void MainWindow::addRuntimeLabel(LabelId id, const char* name, QWidget* parent, QRect geometry,
                                  const QString& caption) {
@@ -165,6 +170,8 @@ void MainWindow::restoreGeometry() {
 }
 
 void MainWindow::showMessage(const std::string& text) {
+  // The box opens inside a tick, and the window paints beneath it: the tick's frame is ready.
+  playfield_->finishFrame();
   showGameMessage(this, QString::fromStdString(text), zoom_);
   // Play goes on at once.
   takeKeyboard();

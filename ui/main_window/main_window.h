@@ -31,6 +31,8 @@ class MainWindow final : public QWidget, public MainWindowControls {
   ~MainWindow() override;
 
   Game& game() { return game_; }
+  // A tick of play as the tick timer runs it: the game's tick, then its frame made ready.
+  void playTick();
   PlayControl& playControl() { return playControl_; }
   PlayfieldWidget* playfield() const { return playfield_; }
   QLabel* label(LabelId label) const { return labels_.at(label); }

@@ -127,6 +127,9 @@ class PlayfieldWidget::DrawingLayer final : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override {
+    // A tick run without its frame made ready still loses nothing: what it cleared goes in the
+    // next frame.
+    if (!field_.cleared_.empty()) field_.finishFrame();
     QPainter painter(this);
     const int zoom = field_.zoom_;
     for (const DrawOp& op : ops_) {
@@ -145,7 +148,7 @@ class PlayfieldWidget::DrawingLayer final : public QWidget {
   }
 
  private:
-  const PlayfieldWidget& field_;
+  PlayfieldWidget& field_;
   const std::vector<DrawOp>& ops_;
 };
 
@@ -221,16 +224,13 @@ bool PlayfieldWidget::DrawOp::sameAs(const DrawOp& other) const {
 
 // A frame redraws what was drawn in the previous tick and in this one, and nothing else; what
 // both drew alike is left as it stands, and a tick that changes nothing paints nothing. Which of
-// the cleared drawings come back is known only once the tick has drawn: the rest of them is
-// marked then, by a call that waits behind the tick but, being of ordinary priority, comes before
-// the window's request to paint.
+// the cleared drawings come back is known only once the tick has drawn, when the rest of them is
+// marked (finishFrame).
 void PlayfieldWidget::repaint() {
-  settleCleared();
+  finishFrame();
   cleared_ = std::move(ops_);
   ops_.clear();
   settled_.assign(cleared_.size(), false);
-  if (!cleared_.empty())
-    QMetaObject::invokeMethod(this, &PlayfieldWidget::settleCleared, Qt::QueuedConnection);
 }
 
 void PlayfieldWidget::draw(DrawOp op) {
@@ -245,7 +245,7 @@ void PlayfieldWidget::draw(DrawOp op) {
   ops_.push_back(std::move(op));
 }
 
-void PlayfieldWidget::settleCleared() {
+void PlayfieldWidget::finishFrame() {
   for (size_t i = 0; i < cleared_.size(); ++i) {
     if (!settled_[i]) markChanged(cleared_[i].area);
   }

@@ -32,6 +32,9 @@ class PlayfieldWidget final : public QFrame, public Playfield {
   // Shows the landscape and the drawing enlarged by a whole factor; the places and sizes of the
   // panel and of what lies on it are the window's to zoom.
   void setZoom(int zoom);
+  // Once a tick has drawn: marks what its repaint cleared and it did not draw again, so that the
+  // next frame takes it away.
+  void finishFrame();
 
   static QPoint toPixels(double x, double y);
 
@@ -59,8 +62,6 @@ class PlayfieldWidget final : public QFrame, public Playfield {
   void draw(DrawOp op);
   // Marks an area of the design for the next frame.
   void markChanged(QRect area);
-  // Marks what the last repaint cleared and the drawing since has not repeated.
-  void settleCleared();
 
   QWidget* inner_;
   DrawingLayer* layer_;

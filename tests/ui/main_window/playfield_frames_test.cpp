@@ -20,14 +20,7 @@ class PlayfieldFrames : public MainWindowFixture {
   }
 
   void tick() {
-    form->game().tick();
-    finishFrame();
-  }
-
-  // A tick that itself changed nothing on the screen learns only once it is done that something
-  // it did not draw again must go: that frame is painted at the event loop's next turn.
-  static void finishFrame() {
-    QCoreApplication::processEvents();
+    form->playTick();
     QCoreApplication::processEvents();
   }
 
@@ -103,10 +96,10 @@ TEST_F(PlayfieldFrames, EveryFrameShowsWhatAFullRepaintShows) {
 
   // Uncovered between a tick and its frame: both are shown.
   tick();
-  form->game().tick();
+  form->playTick();
   QExposeEvent partly(QRegion(0, 0, 200, 200));
   QCoreApplication::sendEvent(form->windowHandle(), &partly);
-  finishFrame();
+  QCoreApplication::processEvents();
   EXPECT_EQ(stalePixels(), 0) << "uncovered during a frame";
 
   // Zoomed, the changed areas grow with the picture.
@@ -128,7 +121,8 @@ TEST_F(PlayfieldFrames, ADrawingThatComesBackUnderAnotherIsRedrawn) {
     if (crateOnTop) field.line(0, 505, 1000, 505, std::nullopt);
     field.paint(Picture::Crate, 500, 500);
     if (!crateOnTop) field.line(0, 505, 1000, 505, std::nullopt);
-    finishFrame();
+    field.finishFrame();
+    QCoreApplication::processEvents();
   };
   drawTick(false);
   EXPECT_EQ(stalePixels(), 0);
