@@ -230,14 +230,14 @@ void PlayfieldWidget::repaint() {
   finishFrame();
   cleared_ = std::move(ops_);
   ops_.clear();
-  settled_.assign(cleared_.size(), false);
+  repeated_.assign(cleared_.size(), false);
 }
 
 void PlayfieldWidget::draw(DrawOp op) {
   size_t i = repeatsFrom_;
   while (i < cleared_.size() && !cleared_[i].sameAs(op)) ++i;
   if (i < cleared_.size()) {
-    settled_[i] = true;
+    repeated_[i] = true;
     repeatsFrom_ = i + 1;
   } else {
     markChanged(op.area);
@@ -247,10 +247,10 @@ void PlayfieldWidget::draw(DrawOp op) {
 
 void PlayfieldWidget::finishFrame() {
   for (size_t i = 0; i < cleared_.size(); ++i) {
-    if (!settled_[i]) markChanged(cleared_[i].area);
+    if (!repeated_[i]) markChanged(cleared_[i].area);
   }
   cleared_.clear();
-  settled_.clear();
+  repeated_.clear();
   repeatsFrom_ = 0;
 }
 

@@ -72,7 +72,7 @@ class PlayfieldWidget final : public QFrame, public Playfield {
   // drawings overlap, the same one stays on top.
   std::vector<DrawOp> cleared_;
   // Each cleared drawing that has come back.
-  std::vector<bool> settled_;
+  std::vector<bool> repeated_;
   size_t repeatsFrom_ = 0;
   std::array<QLabel*, 4> holders_{};
   std::array<QPixmap, 4> pictures_;
