@@ -129,7 +129,7 @@ class PlayfieldWidget::DrawingLayer final : public QWidget {
   void paintEvent(QPaintEvent*) override {
     // A tick run without its frame made ready still loses nothing: what it cleared goes in the
     // next frame.
-    if (!field_.cleared_.empty()) field_.finishFrame();
+    field_.finishFrame();
     QPainter painter(this);
     const int zoom = field_.zoom_;
     for (const DrawOp& op : ops_) {
@@ -230,14 +230,14 @@ void PlayfieldWidget::repaint() {
   finishFrame();
   cleared_ = std::move(ops_);
   ops_.clear();
-  repeated_.assign(cleared_.size(), false);
 }
 
 void PlayfieldWidget::draw(DrawOp op) {
   size_t i = repeatsFrom_;
   while (i < cleared_.size() && !cleared_[i].sameAs(op)) ++i;
   if (i < cleared_.size()) {
-    repeated_[i] = true;
+    // Those passed over can no longer come back.
+    for (size_t gone = repeatsFrom_; gone < i; ++gone) markChanged(cleared_[gone].area);
     repeatsFrom_ = i + 1;
   } else {
     markChanged(op.area);
@@ -246,11 +246,8 @@ void PlayfieldWidget::draw(DrawOp op) {
 }
 
 void PlayfieldWidget::finishFrame() {
-  for (size_t i = 0; i < cleared_.size(); ++i) {
-    if (!repeated_[i]) markChanged(cleared_[i].area);
-  }
+  for (size_t i = repeatsFrom_; i < cleared_.size(); ++i) markChanged(cleared_[i].area);
   cleared_.clear();
-  repeated_.clear();
   repeatsFrom_ = 0;
 }
 

@@ -71,8 +71,7 @@ class PlayfieldWidget final : public QFrame, public Playfield {
   // redrawn. Repeats count in the order they were first drawn only, so that where two unchanged
   // drawings overlap, the same one stays on top.
   std::vector<DrawOp> cleared_;
-  // Each cleared drawing that has come back.
-  std::vector<bool> repeated_;
+  // The cleared drawings before this one have come back or are marked as gone.
   size_t repeatsFrom_ = 0;
   std::array<QLabel*, 4> holders_{};
   std::array<QPixmap, 4> pictures_;
