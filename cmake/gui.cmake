@@ -19,15 +19,15 @@ add_executable(zundabar_bake_pictures tools/bake_pictures/bake_pictures.cpp)
 target_link_libraries(zundabar_bake_pictures PRIVATE Qt6::Gui)
 set(ZUNDABAR_PICTURES player_up.png player_down.png cloud.png crate.png app_icon.png pi_sign.png
   maker_banner.png credit_banner.bmp)
-# The landscape, drawn a part at a time, is kept at a byte a pixel.
-set(ZUNDABAR_INDEXED_PICTURES landscape.png)
+# The landscape, drawn a part at a time, is kept as the rectangles of one colour that make it up.
+set(ZUNDABAR_FLAT_PICTURES landscape.png)
 list(TRANSFORM ZUNDABAR_PICTURES PREPEND ${PROJECT_SOURCE_DIR}/assets/)
-list(TRANSFORM ZUNDABAR_INDEXED_PICTURES PREPEND ${PROJECT_SOURCE_DIR}/assets/)
+list(TRANSFORM ZUNDABAR_FLAT_PICTURES PREPEND ${PROJECT_SOURCE_DIR}/assets/)
 set(ZUNDABAR_BAKED_PICTURES ${PROJECT_BINARY_DIR}/baked_pictures.cpp)
 add_custom_command(OUTPUT ${ZUNDABAR_BAKED_PICTURES}
   COMMAND zundabar_bake_pictures ${ZUNDABAR_BAKED_PICTURES} ${ZUNDABAR_PICTURES}
-          --indexed ${ZUNDABAR_INDEXED_PICTURES}
-  DEPENDS zundabar_bake_pictures ${ZUNDABAR_PICTURES} ${ZUNDABAR_INDEXED_PICTURES}
+          --areas ${ZUNDABAR_FLAT_PICTURES}
+  DEPENDS zundabar_bake_pictures ${ZUNDABAR_PICTURES} ${ZUNDABAR_FLAT_PICTURES}
   COMMENT "Decoding the game's pictures" VERBATIM)
 set_source_files_properties(${ZUNDABAR_BAKED_PICTURES} PROPERTIES SKIP_AUTOGEN ON)
 

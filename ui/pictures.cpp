@@ -1,25 +1,45 @@
 #include "ui/pictures.h"
 
+#include <QPainter>
 #include <cstring>
 #include <string>
 
 #include "ui/stderr_report.h"
 
-QImage gamePictureImage(const char* name) {
+namespace {
+
+const BakedPicture* bakedPicture(const char* name) {
   for (int i = 0; i < kBakedPictureCount; ++i) {
-    const BakedPicture& baked = kBakedPictures[i];
-    if (std::strcmp(baked.name, name) != 0) continue;
-    if (baked.colours) {
-      QImage image(baked.pixels, baked.width, baked.height, baked.bytesPerLine,
-                   QImage::Format_Indexed8);
-      image.setColorTable(QList<QRgb>(baked.colours, baked.colours + baked.colourCount));
-      return image;
-    }
-    return QImage(baked.pixels, baked.width, baked.height, baked.bytesPerLine,
-                  baked.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    if (std::strcmp(kBakedPictures[i].name, name) == 0) return &kBakedPictures[i];
   }
   tellOnStderr(std::string("the picture ") + name + " was not built into the game");
-  return {};
+  return nullptr;
+}
+
+}  // namespace
+
+QImage gamePictureImage(const char* name) {
+  const BakedPicture* baked = bakedPicture(name);
+  if (!baked) return {};
+  if (baked->pixels) {
+    return QImage(baked->pixels, baked->width, baked->height, baked->bytesPerLine,
+                  baked->opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+  }
+  QImage image(baked->width, baked->height, QImage::Format_RGB32);
+  QPainter painter(&image);
+  for (const BakedArea& area : std::span(baked->areas, baked->areaCount))
+    painter.fillRect(area.rect(), QColor::fromRgb(area.colour));
+  return image;
+}
+
+FlatPicture gameFlatPicture(const char* name) {
+  const BakedPicture* baked = bakedPicture(name);
+  if (!baked) return {};
+  if (!baked->areas) {
+    tellOnStderr(std::string("the picture ") + name + " was not built as flat areas");
+    return {};
+  }
+  return {QSize(baked->width, baked->height), std::span(baked->areas, baked->areaCount)};
 }
 
 QPixmap gamePicture(const char* name) {

@@ -1,9 +1,10 @@
 // Decodes the game's pictures when the game is built and writes them as a C++ source, so that
 // the game shows a picture at once: no file to read, no image plugin to look for, nothing to
 // decode at start-up. Each picture is named by its file name without the extension and kept as
-// 32-bit pixels in this machine's byte order; a picture after --indexed, which must be opaque
-// and have at most 256 colours, is kept as 8-bit indices into its colours, a quarter the size.
-// Usage: zundabar_bake_pictures OUTPUT.cpp PICTURE... [--indexed PICTURE...]
+// 32-bit pixels in this machine's byte order; an opaque picture after --areas is kept as the
+// rectangles of one colour that make it up, which for a picture of a few flat areas takes a
+// hundredth of the room and draws as a few fills.
+// Usage: zundabar_bake_pictures OUTPUT.cpp PICTURE... [--areas PICTURE...]
 #include <QFileInfo>
 #include <QImage>
 #include <cstdio>
@@ -30,21 +31,61 @@ void writeBytes(std::ofstream& out, const std::string& name, const QImage& image
   out << ";\n\n";
 }
 
+// Each row split into runs of one colour; a run that continues one of the same place and colour
+// in the row above lengthens it downwards, so a rectangle of one colour is one area. Returns the
+// number of areas written.
+int writeAreas(std::ofstream& out, const std::string& name, const QImage& image) {
+  struct Area {
+    int x, y, width, height;
+    QRgb colour;
+  };
+  std::vector<Area> areas;
+  std::vector<size_t> open;  // the areas that reach the row above
+  for (int y = 0; y < image.height(); ++y) {
+    std::vector<size_t> reaching;
+    for (int x = 0; x < image.width();) {
+      const QRgb colour = image.pixel(x, y);
+      int end = x + 1;
+      while (end < image.width() && image.pixel(end, y) == colour) ++end;
+      size_t match = areas.size();
+      for (size_t i : open) {
+        const Area& a = areas[i];
+        if (a.x == x && a.width == end - x && a.colour == colour) match = i;
+      }
+      if (match < areas.size()) {
+        ++areas[match].height;
+      } else {
+        areas.push_back({x, y, end - x, 1, colour});
+      }
+      reaching.push_back(match);
+      x = end;
+    }
+    open = std::move(reaching);
+  }
+  out << "const BakedArea " << name << "[] = {\n";
+  for (const Area& a : areas) {
+    out << "    {" << a.x << ", " << a.y << ", " << a.width << ", " << a.height << ", " << a.colour
+        << "u},\n";
+  }
+  out << "};\n\n";
+  return static_cast<int>(areas.size());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: %s OUTPUT.cpp PICTURE... [--indexed PICTURE...]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s OUTPUT.cpp PICTURE... [--areas PICTURE...]\n", argv[0]);
     return 2;
   }
   std::ofstream out(argv[1]);
   out << "// Made by zundabar_bake_pictures from the game's pictures when the game was built.\n"
          "#include \"ui/pictures.h\"\n\nnamespace {\n\n";
   std::vector<std::string> entries;
-  bool indexed = false;
+  bool asAreas = false;
   for (int i = 2; i < argc; ++i) {
-    if (std::string(argv[i]) == "--indexed") {
-      indexed = true;
+    if (std::string(argv[i]) == "--areas") {
+      asAreas = true;
       continue;
     }
     QImage image(QString::fromLocal8Bit(argv[i]));
@@ -54,30 +95,27 @@ int main(int argc, char** argv) {
     }
     const bool opaque = !image.hasAlphaChannel();
     const std::string id = std::to_string(entries.size());
-    std::string colours = "nullptr";
-    if (indexed) {
-      image = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
-      if (!opaque ||
-          image.convertToFormat(QImage::Format_RGB32) !=
-              QImage(QString::fromLocal8Bit(argv[i])).convertToFormat(QImage::Format_RGB32)) {
-        std::fprintf(stderr, "zundabar_bake_pictures: %s is not opaque with 256 colours\n",
-                     argv[i]);
+    std::string pixels = "nullptr";
+    std::string areas = "nullptr";
+    int areaCount = 0;
+    if (asAreas) {
+      if (!opaque) {
+        std::fprintf(stderr, "zundabar_bake_pictures: %s is not opaque\n", argv[i]);
         return 1;
       }
-      colours = "kColours" + id;
-      out << "const unsigned int " << colours << "[] = {";
-      for (QRgb colour : image.colorTable()) out << colour << "u, ";
-      out << "};\n";
+      image = image.convertToFormat(QImage::Format_RGB32);
+      areas = "kAreas" + id;
+      areaCount = writeAreas(out, areas, image);
     } else {
       image = image.convertToFormat(opaque ? QImage::Format_RGB32
                                            : QImage::Format_ARGB32_Premultiplied);
+      pixels = "kPixels" + id;
+      writeBytes(out, pixels, image);
     }
-    writeBytes(out, "kPixels" + id, image);
     entries.push_back("    {\"" + QFileInfo(argv[i]).completeBaseName().toStdString() + "\", " +
                       std::to_string(image.width()) + ", " + std::to_string(image.height()) + ", " +
                       std::to_string(image.bytesPerLine()) + ", " + (opaque ? "true" : "false") +
-                      ", kPixels" + id + ", " + colours + ", " +
-                      std::to_string(image.colorCount()) + "},\n");
+                      ", " + pixels + ", " + areas + ", " + std::to_string(areaCount) + "},\n");
   }
   out << "}  // namespace\n\nconst BakedPicture kBakedPictures[] = {\n";
   for (const std::string& entry : entries) out << entry;

@@ -4,9 +4,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
-#include <array>
 #include <cmath>
+#include <utility>
 
 #include "ui/main_window/twips.h"
 #include "ui/pictures.h"
@@ -32,28 +31,14 @@ const Holder kHolders[] = {
 // alone could differ at its edges from the same part of a whole frame: there frames stay whole.
 bool wholeFrames(qreal ratio) { return ratio != std::floor(ratio); }
 
-// Every byte of a picture at a byte a pixel has its colour: one the picture does not list is black.
-std::array<QRgb, 256> paletteOf(const QImage& picture) {
-  std::array<QRgb, 256> palette;
-  palette.fill(qRgb(0, 0, 0));
-  const QList<QRgb> listed = picture.colorTable();
-  std::copy_n(listed.cbegin(), std::min<qsizetype>(listed.size(), 256), palette.begin());
-  return palette;
-}
-
 }  // namespace
 
 // Draws the landscape at the inner top-left corner, enlarged by the zoom only; what does not fit
-// is clipped. The landscape stays as the build left it, a byte a pixel: unzoomed, each changed
-// rectangle is turned into 32-bit pixels a band of rows at a time as it is drawn, which costs far
-// less memory than keeping the picture at four bytes a pixel.
+// is clipped. The landscape is a few flat areas of one colour: unzoomed, a changed rectangle is
+// filled area by area, which needs no picture in memory at all.
 class PlayfieldWidget::Inner final : public QWidget {
  public:
-  explicit Inner(QWidget* parent)
-      : QWidget(parent),
-        landscape_(gamePictureImage("landscape")),
-        colours_(paletteOf(landscape_)),
-        band_(landscape_.width(), kBandRows, QImage::Format_RGB32) {
+  explicit Inner(QWidget* parent) : QWidget(parent), landscape_(gameFlatPicture("landscape")) {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
 
@@ -67,52 +52,37 @@ class PlayfieldWidget::Inner final : public QWidget {
   void paintEvent(QPaintEvent* event) override {
     // The landscape is opaque: only a strip it leaves uncovered is filled white.
     QPainter painter(this);
-    const QRect covered = zoomed(landscape_.rect(), zoom_);
+    const QRect covered = zoomed(QRect(QPoint(0, 0), landscape_.size), zoom_);
     for (const QRect& uncovered : event->region() - covered) painter.fillRect(uncovered, Qt::white);
     if (wholeFrames(devicePixelRatioF())) {
       painter.drawPixmap(0, 0, enlargedLandscape());
       return;
     }
-    // Each changed rectangle is drawn on its own: under a clip of one rectangle a copy is a plain
-    // blit, where a clip of many would blend row by row and, for many rows, wake Qt's pool
-    // threads.
     for (const QRect& changed : event->region()) {
-      painter.setClipRect(changed);
       if (zoom_ == 1) {
-        drawInBands(painter, changed & covered);
+        for (const BakedArea& area : landscape_.areas) {
+          const QRect part = area.rect() & changed;
+          if (!part.isEmpty()) painter.fillRect(part, QColor::fromRgb(area.colour));
+        }
       } else {
+        // Under a clip of one rectangle a copy is a plain blit, where a clip of many would blend
+        // row by row and, for many rows, wake Qt's pool threads.
+        painter.setClipRect(changed);
         painter.drawPixmap(0, 0, enlargedLandscape());
       }
     }
   }
 
  private:
-  static constexpr int kBandRows = 32;
-
-  void drawInBands(QPainter& painter, QRect area) {
-    for (int top = area.top(); top <= area.bottom(); top += kBandRows) {
-      const QRect band = area & QRect(area.left(), top, area.width(), kBandRows);
-      for (int y = 0; y < band.height(); ++y) {
-        const uchar* in = landscape_.constScanLine(band.top() + y) + band.left();
-        auto* out = reinterpret_cast<QRgb*>(band_.scanLine(y));
-        for (int x = 0; x < band.width(); ++x) out[x] = colours_[in[x]];
-      }
-      painter.drawImage(band.topLeft(), band_, QRect(QPoint(0, 0), band.size()));
-    }
-  }
-
   // The whole landscape in 32-bit pixels at the zoom, made at its first use.
   const QPixmap& enlargedLandscape() {
-    if (enlarged_.isNull()) enlarged_ = enlarged(QPixmap::fromImage(landscape_), zoom_);
+    if (enlarged_.isNull()) enlarged_ = enlarged(gamePicture("landscape"), zoom_);
     return enlarged_;
   }
 
-  QImage landscape_;
-  std::array<QRgb, 256> colours_;
+  FlatPicture landscape_;
   int zoom_ = 1;
   QPixmap enlarged_;
-  // One band's pixels, kept from frame to frame rather than allocated for each band.
-  QImage band_;
 };
 
 // Shows the drawing above the labels, in the order it was made; clicks pass through to what
