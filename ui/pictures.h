@@ -43,7 +43,7 @@ struct BakedPicture {
   const char* name;
   int width;
   int height;
-  int bytesPerLine;
+  int bytesPerLine;  // of the pixels; 0 without them
   bool opaque;
   const unsigned char* pixels;
   const BakedArea* areas;

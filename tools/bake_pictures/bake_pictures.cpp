@@ -114,8 +114,9 @@ int main(int argc, char** argv) {
     }
     entries.push_back("    {\"" + QFileInfo(argv[i]).completeBaseName().toStdString() + "\", " +
                       std::to_string(image.width()) + ", " + std::to_string(image.height()) + ", " +
-                      std::to_string(image.bytesPerLine()) + ", " + (opaque ? "true" : "false") +
-                      ", " + pixels + ", " + areas + ", " + std::to_string(areaCount) + "},\n");
+                      (asAreas ? "0" : std::to_string(image.bytesPerLine())) + ", " +
+                      (opaque ? "true" : "false") + ", " + pixels + ", " + areas + ", " +
+                      std::to_string(areaCount) + "},\n");
   }
   out << "}  // namespace\n\nconst BakedPicture kBakedPictures[] = {\n";
   for (const std::string& entry : entries) out << entry;
