@@ -36,6 +36,7 @@ add_library(zundabar_ui STATIC
   ${ZUNDABAR_BAKED_PICTURES}
   ui/pictures.cpp
   ui/about_window/about_window.cpp
+  ui/designed_window.cpp
   ui/font_configuration.cpp
   ui/game_font.cpp
   ui/main_window/display_modes.cpp
@@ -78,3 +79,7 @@ add_custom_command(TARGET zundabar POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/assets/Music.wav
           $<TARGET_FILE_DIR:zundabar>/Music.wav)
 include(cmake/install.cmake)
+
+# Pictures of the windows in fixed situations, to compare two builds pixel by pixel.
+add_executable(zundabar_window_shots tools/window_shots/window_shots.cpp)
+target_link_libraries(zundabar_window_shots PRIVATE zundabar_ui)

@@ -20,9 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   f.game.setUpLevel();
   f.check(true);
-  const OptionsChoices choices = options.loadChoices();
-  if (choices.progression < 1 || choices.progression > 10 || choices.jump < 1 || choices.jump > 10)
-    std::abort();
+  // The sliders' options come first and must lie in their range.
+  const std::vector<int> choices = options.loadChoices();
+  if (choices[0] < 1 || choices[0] > 10 || choices[1] < 1 || choices[1] > 10) std::abort();
   music.step();
   const std::string musicText = f.store.values["Music"];
   if (musicText != "True" && musicText != "False") std::abort();

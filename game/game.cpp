@@ -50,9 +50,9 @@ void Game::startNewGame() {
   state_.dropSpeed = kStartDropSpeed;
   state_.level = 1;
   state_.jumps = kStartJumps;
-  state_.progression = options::readProgression(ports_.store);
-  state_.jumpSpeed = options::readJump(ports_.store);
-  ports_.controls.restoreGeometry();
+  state_.progression = options::readWholeNumber(ports_.store, options::kProgression);
+  state_.jumpSpeed = options::readWholeNumber(ports_.store, options::kJump);
+  ports_.controls.restoreDesignedGeometry();
   state_.score = 0;
   ports_.controls.setCaption(LabelId::Score, text(state_.score));
 }
@@ -90,7 +90,7 @@ void Game::setUpLevel() {
   state_.cloudY = draws::nearest(ports_.random.next(), 150);
   // With crates stored as off the crate step is skipped whole: a crate left over from the
   // previous level stays where it was until it is picked up.
-  if (!options::cratesOff(ports_.store)) {
+  if (options::readTicked(ports_.store, options::kCrates)) {
     state_.crateShown = kFalse;
     if (state_.noCrates != kTrue) {
       const int16_t crateTest = draws::nearest(ports_.random.next(), 100);

@@ -18,7 +18,7 @@ class MainWindowControls {
   virtual void setTimer(TimerId timer, bool on) = 0;
   virtual bool timerOn(TimerId timer) const = 0;
   // Puts the window's outer size and the playfield's place, size and scale back as designed.
-  virtual void restoreGeometry() = 0;
+  virtual void restoreDesignedGeometry() = 0;
   // An OK-only modal box captioned with the application title; returns once it is closed.
   virtual void showMessage(const std::string& text) = 0;
   virtual void showOptions() = 0;

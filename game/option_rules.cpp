@@ -4,6 +4,13 @@
 
 namespace options {
 
+std::string_view countInWords() {
+  static constexpr std::array<std::string_view, 13> kWords{
+      "no",    "one",   "two",  "three", "four",   "five",  "six",
+      "seven", "eight", "nine", "ten",   "eleven", "twelve"};
+  return kAll.size() < kWords.size() ? kWords[kAll.size()] : "many";
+}
+
 std::string decimalText(int value) { return std::to_string(value); }
 
 std::optional<int16_t> parseSliderValue(std::string_view text) {
@@ -18,21 +25,14 @@ std::optional<int16_t> parseSliderValue(std::string_view text) {
   return static_cast<int16_t>(value);
 }
 
-namespace {
-
-int16_t readWholeOption(SettingsStore& store, const std::string& key, int16_t fallback) {
-  if (store.get(key).empty()) return fallback;
-  return parseSliderValue(store.get(key)).value_or(fallback);
+int16_t readWholeNumber(SettingsStore& store, const Option& option) {
+  const std::string key(option.key);
+  if (store.get(key).empty()) return option.defaultNumber;
+  return parseSliderValue(store.get(key)).value_or(option.defaultNumber);
 }
 
-}  // namespace
-
-int16_t readProgression(SettingsStore& store) {
-  return readWholeOption(store, kProgressionKey, kDefaultProgression);
+bool readTicked(SettingsStore& store, const Option& option) {
+  return store.get(std::string(option.key)) != kFalseText;
 }
-
-int16_t readJump(SettingsStore& store) { return readWholeOption(store, kJumpKey, kDefaultJump); }
-
-bool cratesOff(SettingsStore& store) { return store.get(kCratesKey) == kFalseText; }
 
 }  // namespace options

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "game/option_rules.h"
-
 namespace {
 
 int16_t sliderRange(int value) {
@@ -13,38 +11,38 @@ int16_t sliderRange(int value) {
 
 }  // namespace
 
-OptionsChoices OptionsBehaviour::loadChoices() {
+std::vector<int> OptionsBehaviour::loadChoices() {
+  std::vector<int> choices;
+  for (const options::Option* option : options::kAll) choices.push_back(load(*option));
+  return choices;
+}
+
+int OptionsBehaviour::load(const options::Option& option) {
+  if (&option == &options::kProgression) return sliderRange(game_.progression());
+  if (&option == &options::kJump) return sliderRange(game_.jumpSpeed());
   // The boxes show the stored options, not the game state.
-  return OptionsChoices{sliderRange(game_.progression()), sliderRange(game_.jumpSpeed()),
-                        store_.get(options::kCratesKey) != options::kFalseText,
-                        store_.get(options::kMusicKey) != options::kFalseText};
+  if (option.reading == options::Reading::TickBox) return options::readTicked(store_, option);
+  return options::readWholeNumber(store_, option);
 }
 
-void OptionsBehaviour::applyProgression(int sliderValue) {
-  game_.setProgression(sliderRange(sliderValue));
-  store_.save(options::kProgressionKey, options::decimalText(game_.progression()));
-}
-
-void OptionsBehaviour::applyJump(int sliderValue) {
-  game_.setJumpSpeed(sliderRange(sliderValue));
-  store_.save(options::kJumpKey, options::decimalText(game_.jumpSpeed()));
-}
-
-void OptionsBehaviour::applyCrates(bool ticked) {
-  game_.setNoCrates(ticked ? kFalse : kTrue);
-  store_.save(options::kCratesKey, ticked ? options::kTrueText : options::kFalseText);
-}
-
-void OptionsBehaviour::applyMusic(bool ticked) {
-  // The music step still sees the text stored before: after "False" it plays nothing now and
-  // the replay timer starts the music later.
-  if (ticked) {
-    music_.step();
-    main_.setTimer(TimerId::MusicReplay, true);
-  } else {
-    main_.setTimer(TimerId::MusicReplay, false);
+void OptionsBehaviour::apply(const options::Option& option, int value) {
+  const std::string key(option.key);
+  if (option.reading == options::Reading::WholeNumber) {
+    const int16_t number = sliderRange(value);
+    if (&option == &options::kProgression) game_.setProgression(number);
+    if (&option == &options::kJump) game_.setJumpSpeed(number);
+    store_.save(key, options::decimalText(number));
+    return;
   }
-  store_.save(options::kMusicKey, ticked ? options::kTrueText : options::kFalseText);
+  const bool ticked = value != 0;
+  if (&option == &options::kCrates) game_.setNoCrates(ticked ? kFalse : kTrue);
+  if (&option == &options::kMusic) {
+    // The music step still sees the text stored before: after "False" it plays nothing now and
+    // the replay timer starts the music later.
+    if (ticked) music_.step();
+    main_.setTimer(TimerId::MusicReplay, ticked);
+  }
+  store_.save(key, options::tickText(ticked));
 }
 
 void OptionsBehaviour::resumeGame() { play_.resumeFromOptions(); }

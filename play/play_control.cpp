@@ -14,7 +14,7 @@ void PlayControl::pollStartKeys() {
     switchTickOn();
     music_.step();
     // The step above has left "True" or "False" behind.
-    if (store_.get(options::kMusicKey) == options::kTrueText) {
+    if (store_.get(std::string(options::kMusic.key)) == options::kTrueText) {
       controls_.setTimer(TimerId::MusicReplay, true);
     }
     controls_.setTimer(TimerId::Listener, false);

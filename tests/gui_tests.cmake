@@ -18,6 +18,7 @@ add_executable(zundabar_gui_tests
   ui/about_window/about_window_test.cpp
   ui/font_configuration_test.cpp
   ui/pictures_test.cpp
+  ui/designed_windows_test.cpp
 )
 target_include_directories(zundabar_gui_tests PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(zundabar_gui_tests PRIVATE zundabar_ui Qt6::Test GTest::gtest)

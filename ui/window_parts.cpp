@@ -43,7 +43,7 @@ void setUpGameWindow(QWidget* window, const QString& caption) {
   window->setAutoFillBackground(true);
 }
 
-QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
+QLabel* addLabel(QWidget* parent, const QString& name, QRect geometry, const QString& caption) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(name);
   label->setGeometry(geometry);
@@ -53,7 +53,8 @@ QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, const QStrin
   return label;
 }
 
-QPushButton* addButton(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
+QPushButton* addButton(QWidget* parent, const QString& name, QRect geometry,
+                       const QString& caption) {
   auto* button = new EnterButton(caption, parent);
   button->setObjectName(name);
   button->setGeometry(geometry);

@@ -13,10 +13,11 @@ void setUpGameWindow(QWidget* window, const QString& caption);
 
 // A label as the windows use them: left-aligned from the top, wrapping at word boundaries,
 // painting its background behind the text.
-QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, const QString& caption);
+QLabel* addLabel(QWidget* parent, const QString& name, QRect geometry, const QString& caption);
 
 // A push button that Enter and keypad Enter press while it has the focus, as Space does.
-QPushButton* addButton(QWidget* parent, const char* name, QRect geometry, const QString& caption);
+QPushButton* addButton(QWidget* parent, const QString& name, QRect geometry,
+                       const QString& caption);
 
 // Where a window's frame goes so that it lies inside the area: where it is when it already does;
 // a window larger than the area keeps its top-left corner, with the title bar, inside it.

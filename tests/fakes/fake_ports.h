@@ -71,7 +71,7 @@ class FakeControls : public MainWindowControls {
     events.push_back(std::string(timerName(timer)) + (on ? " on" : " off"));
   }
   bool timerOn(TimerId timer) const override { return timers.at(timer); }
-  void restoreGeometry() override { ++geometryRestores; }
+  void restoreDesignedGeometry() override { ++geometryRestores; }
   void showMessage(const std::string& text) override {
     messages.push_back(text);
     events.push_back("message");

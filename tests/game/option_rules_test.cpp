@@ -11,12 +11,12 @@ TEST(OptionRules, MissingEmptyGarbageAndOutOfRangeNumbersReadAsTheDefaults) {
     FakeStore store;
     store.values["Progression"] = text;
     store.values["Jump"] = text;
-    EXPECT_EQ(options::readProgression(store), 2) << '"' << text << '"';
-    EXPECT_EQ(options::readJump(store), 3) << '"' << text << '"';
+    EXPECT_EQ(options::readWholeNumber(store, options::kProgression), 2) << '"' << text << '"';
+    EXPECT_EQ(options::readWholeNumber(store, options::kJump), 3) << '"' << text << '"';
   }
   FakeStore empty;
-  EXPECT_EQ(options::readProgression(empty), 2);
-  EXPECT_EQ(options::readJump(empty), 3);
+  EXPECT_EQ(options::readWholeNumber(empty, options::kProgression), 2);
+  EXPECT_EQ(options::readWholeNumber(empty, options::kJump), 3);
 }
 
 TEST(OptionRules, StoredNumbersFromOneToTenAreUsed) {
@@ -24,20 +24,20 @@ TEST(OptionRules, StoredNumbersFromOneToTenAreUsed) {
   for (int v = 1; v <= 10; ++v) {
     store.values["Progression"] = std::to_string(v);
     store.values["Jump"] = "0" + std::to_string(v);
-    EXPECT_EQ(options::readProgression(store), v);
-    EXPECT_EQ(options::readJump(store), v);
+    EXPECT_EQ(options::readWholeNumber(store, options::kProgression), v);
+    EXPECT_EQ(options::readWholeNumber(store, options::kJump), v);
   }
 }
 
-TEST(OptionRules, OnlyTheExactFalseSwitchesCratesOff) {
+TEST(OptionRules, OnlyTheExactFalseClearsATickBox) {
   FakeStore store;
-  EXPECT_FALSE(options::cratesOff(store));
+  EXPECT_TRUE(options::readTicked(store, options::kCrates));
   for (const char* text : {"false", "FALSE", "True", "0", " False"}) {
     store.values["Crates"] = text;
-    EXPECT_FALSE(options::cratesOff(store)) << text;
+    EXPECT_TRUE(options::readTicked(store, options::kCrates)) << text;
   }
   store.values["Crates"] = "False";
-  EXPECT_TRUE(options::cratesOff(store));
+  EXPECT_FALSE(options::readTicked(store, options::kCrates));
 }
 
 TEST(OptionRules, DecimalTextHasNoBlankAndASignOnlyWhenNegative) {

@@ -20,36 +20,36 @@ class OptionsBehaviourTest : public GameFixture {
 };
 
 TEST_F(OptionsBehaviourTest, LoadingShowsTheGameStateAndTheStoredBoxes) {
-  OptionsChoices c = options.loadChoices();
-  EXPECT_EQ(c.progression, 2);
-  EXPECT_EQ(c.jump, 3);
-  EXPECT_TRUE(c.cratesTicked);
-  EXPECT_TRUE(c.musicTicked);
+  std::vector<int> c = options.loadChoices();
+  EXPECT_EQ(c[0], 2);
+  EXPECT_EQ(c[1], 3);
+  EXPECT_EQ(c[2], 1);
+  EXPECT_EQ(c[3], 1);
   for (const char* text : {"false", "", "True", "FALSE"}) {
     store.values["Crates"] = text;
     store.values["Music"] = text;
     c = options.loadChoices();
-    EXPECT_TRUE(c.cratesTicked) << text;
-    EXPECT_TRUE(c.musicTicked) << text;
+    EXPECT_EQ(c[2], 1) << text;
+    EXPECT_EQ(c[3], 1) << text;
   }
   store.values["Crates"] = "False";
   store.values["Music"] = "False";
   c = options.loadChoices();
-  EXPECT_FALSE(c.cratesTicked);
-  EXPECT_FALSE(c.musicTicked);
+  EXPECT_EQ(c[2], 0);
+  EXPECT_EQ(c[3], 0);
 }
 
 TEST_F(OptionsBehaviourTest, ValuesOutsideTheSlidersRangeAreHeldToIt) {
   game.setProgression(0);
   game.setJumpSpeed(40);
-  const OptionsChoices c = options.loadChoices();
-  EXPECT_EQ(c.progression, 1);
-  EXPECT_EQ(c.jump, 10);
+  const std::vector<int> c = options.loadChoices();
+  EXPECT_EQ(c[0], 1);
+  EXPECT_EQ(c[1], 10);
 }
 
 TEST_F(OptionsBehaviourTest, TheNumberSetButtonsChangeTheGameAndStoreTheDecimalText) {
-  options.applyProgression(10);
-  options.applyJump(7);
+  options.apply(options::kProgression, 10);
+  options.apply(options::kJump, 7);
   EXPECT_EQ(game.progression(), 10);
   EXPECT_EQ(game.jumpSpeed(), 7);
   EXPECT_EQ(store.values["Progression"], "10");
@@ -58,33 +58,33 @@ TEST_F(OptionsBehaviourTest, TheNumberSetButtonsChangeTheGameAndStoreTheDecimalT
 }
 
 TEST_F(OptionsBehaviourTest, TheCrateSetButtonSetsNoCratesAndStoresTrueOrFalse) {
-  options.applyCrates(false);
+  options.apply(options::kCrates, 0);
   EXPECT_EQ(game.noCrates(), kTrue);
   EXPECT_EQ(store.values["Crates"], "False");
-  options.applyCrates(true);
+  options.apply(options::kCrates, 1);
   EXPECT_EQ(game.noCrates(), kFalse);
   EXPECT_EQ(store.values["Crates"], "True");
 }
 
 TEST_F(OptionsBehaviourTest, MusicOnAfterFalsePlaysNothingNowStartsTheReplayAndStoresTrue) {
   store.values["Music"] = "False";
-  options.applyMusic(true);
+  options.apply(options::kMusic, 1);
   EXPECT_TRUE(player.played.empty());
   EXPECT_TRUE(controls.timers[TimerId::MusicReplay]);
   EXPECT_EQ(store.values["Music"], "True");
-  options.applyMusic(true);  // now "True": the music starts again at once
+  options.apply(options::kMusic, 1);  // now "True": the music starts again at once
   EXPECT_EQ(player.played.size(), 1u);
 }
 
 TEST_F(OptionsBehaviourTest, MusicOnWithAMissingKeyPlaysAtOnce) {
-  options.applyMusic(true);
+  options.apply(options::kMusic, 1);
   EXPECT_EQ(player.played.size(), 1u);
   EXPECT_EQ(store.log.back(), "save Music True");
 }
 
 TEST_F(OptionsBehaviourTest, MusicOffStopsTheReplayAndStoresFalse) {
   controls.timers[TimerId::MusicReplay] = true;
-  options.applyMusic(false);
+  options.apply(options::kMusic, 0);
   EXPECT_FALSE(controls.timers[TimerId::MusicReplay]);
   EXPECT_TRUE(player.played.empty());
   EXPECT_EQ(store.values["Music"], "False");

@@ -71,7 +71,7 @@ class Controls final : public MainWindowControls {
   void setLabelVisible(LabelId label, bool visible) override;
   void setTimer(TimerId timer, bool on) override;
   bool timerOn(TimerId timer) const override;
-  void restoreGeometry() override {}
+  void restoreDesignedGeometry() override {}
   void showMessage(const std::string& text) override;
   void showOptions() override;
   void showAbout() override;

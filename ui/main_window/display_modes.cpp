@@ -36,7 +36,7 @@ QAction* DisplayModes::addAction(const QString& text, const QList<QKeySequence>&
 }
 
 int DisplayModes::largestZoomFitting(QSize area, QSize frame) {
-  const QSize design = MainWindow::kClientGeometryPx.size();
+  const QSize design = MainWindow::designGeometry().size();
   const int zoom = std::min((area.width() - frame.width()) / design.width(),
                             (area.height() - frame.height()) / design.height());
   return std::clamp(zoom, 1, DisplayFile::kMaxZoom);

@@ -6,40 +6,16 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "design/about_window_design.h"
+#include "design/main_window_design.h"
+#include "design/options_window_design.h"
 #include "ui/about_window/about_window.h"
+#include "ui/designed_window.h"
 #include "ui/main_window/message_box.h"
-#include "ui/main_window/twips.h"
 #include "ui/options_window/options_window.h"
 #include "ui/pictures.h"
 #include "ui/window_parts.h"
 #include "ui/window_zoom.h"
-
-namespace {
-
-constexpr double kLargeFontPoints = 13.5;
-const QString kStartPrompt =
-    "Press 'F1' for configuration options.       Press 'Space' to begin game";
-
-constexpr QColor toColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
-
-// The credit banner reports a click.
-class ClickableLabel final : public QLabel {
- public:
-  ClickableLabel(QWidget* parent, std::function<void()> onClick)
-      : QLabel(parent), onClick_(std::move(onClick)) {}
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-      onClick_();
-    }
-  }
-
- private:
-  std::function<void()> onClick_;
-};
-
-}  // namespace
 
 MainWindow::MainWindow(KeyState& keys, SettingsStore& store, WavePlayer& player,
                        RandomSource& random, QString optionsLocation)
@@ -49,89 +25,46 @@ MainWindow::MainWindow(KeyState& keys, SettingsStore& store, WavePlayer& player,
       music_(store, player),
       playControl_(keys, *this, store, music_),
       optionsLocation_(std::move(optionsLocation)) {
-  setObjectName("mainWindow");
-  setUpGameWindow(this, "Zundabar");
-  setGeometry(kClientGeometryPx);
-  setFixedSize(kClientGeometryPx.size());
-  playfield_->setGeometry(kPlayfieldGeometryPx);
-
-  // The labels in creation order; all but the start prompt lie on the grass.
-  QWidget* inner = playfield_->inner();
-  QLabel* level = ::addLabel(inner, "levelCaption", twipsRect(5840, 6390, 435, 225), "Level:");
-  addRuntimeLabel(LabelId::Level, "level", inner, twipsRect(6510, 6289, 150, 360), "L");
-  addRuntimeLabel(LabelId::Jumps, "jumps", inner, twipsRect(3360, 6289, 840, 360), "Jumps");
-  addRuntimeLabel(LabelId::JumpsCaption, "jumpsCaption", inner, twipsRect(105, 6405, 3105, 195),
-                  "SuperHappyUltraHyperMegaMonkeyJumps:");
-  addRuntimeLabel(LabelId::StartPrompt, "startPrompt", inner, twipsRect(2430, 1575, 2535, 435),
-                  kStartPrompt);
-  ::addLabel(this, "scoreCaption", twipsRect(5145, 6975, 465, 195), "Score:");
-  addRuntimeLabel(LabelId::Score, "score", this, twipsRect(5775, 7005, 1515, 360), "0");
-
-  const QColor designGreen(0, 255, 0);
-  for (QLabel* l :
-       {level, label(LabelId::Level), label(LabelId::Jumps), label(LabelId::JumpsCaption)}) {
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, designGreen);
-    l->setPalette(p);
+  const WindowDesign& design = mainWindowDesign();
+  playfield_->setGeometry(toQRect(playfieldPixels()));
+  buildDesignedWindow(this, design, [this](const ControlDesign& c) -> QWidget* {
+    return c.container.empty() ? this : playfield_->inner();
+  });
+  for (LabelId id : {LabelId::StartPrompt, LabelId::JumpsCaption, LabelId::Level, LabelId::Jumps,
+                     LabelId::Score}) {
+    const ControlDesign& c = design.control(labelName(id));
+    labels_[id] = designedControl<QLabel>(this, c);
+    designWidths_[id] = c.pixels().width;
   }
-  QPalette prompt = label(LabelId::StartPrompt)->palette();
-  prompt.setColor(QPalette::Window, QColor(0, 0, 255));
-  prompt.setColor(QPalette::WindowText, Qt::black);
-  label(LabelId::StartPrompt)->setPalette(prompt);
-  for (LabelId number : {LabelId::Level, LabelId::Jumps, LabelId::Score}) {
-    QFont f = label(number)->font();
-    f.setPointSizeF(kLargeFontPoints);
-    f.setUnderline(true);
-    f.setBold(false);
-    label(number)->setFont(f);
-  }
-
-  creditBanner_ = new ClickableLabel(this, [this] { playControl_.openAbout(); });
-  creditBanner_->setObjectName("creditBanner");
-  creditBanner_->setPixmap(gamePicture("credit_banner"));
-  creditBanner_->setGeometry(twipsRect(2460, 6975, 2475, 420));
-  creditBanner_->setCursor(Qt::PointingHandCursor);
-  creditBanner_->setToolTip("About Zundabar");
+  creditBanner_ = designedControl<QLabel>(this, design.control("creditBanner"));
+  creditBanner_->installEventFilter(this);
   playfield_->raiseDrawingLayer();
 
-  struct TimerSetup {
-    TimerId id;
-    const char* name;
-    int intervalMs;
-    bool on;
-    std::function<void()> handler;
+  const std::map<TimerId, std::function<void()>> handlers{
+      {TimerId::Tick, [this] { playTick(); }},
+      {TimerId::MusicReplay, [this] { music_.step(); }},
+      {TimerId::Listener, [this] { playControl_.pollStartKeys(); }},
   };
-  const TimerSetup setups[] = {
-      {TimerId::Tick, "tick", kTickIntervalMs, false, [this] { playTick(); }},
-      {TimerId::MusicReplay, "musicReplay", kMusicReplayIntervalMs, false,
-       [this] { music_.step(); }},
-      {TimerId::Listener, "listener", kListenIntervalMs, true,
-       [this] { playControl_.pollStartKeys(); }},
-  };
-  for (const TimerSetup& setup : setups) {
+  for (const TimerDesign& setup : design.timers) {
     auto* timer = new QTimer(this);
-    timer->setObjectName(setup.name);
+    timer->setObjectName(QString::fromStdString(setup.name));
     timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(setup.intervalMs);
-    connect(timer, &QTimer::timeout, this, setup.handler);
-    if (setup.on) timer->start();
+    connect(timer, &QTimer::timeout, this, handlers.at(setup.id));
+    if (setup.initiallyOn) timer->start();
     timers_[setup.id] = timer;
   }
 
   game_.setUpLevel();
 }
 
+QRect MainWindow::designGeometry() { return toQRect(mainWindowDesign().clientPixels()); }
+
 MainWindow::~MainWindow() = default;
 
 void MainWindow::playTick() {
   game_.tick();
   playfield_->finishFrame();
-}
-
-void MainWindow::addRuntimeLabel(LabelId id, const char* name, QWidget* parent, QRect geometry,
-                                 const QString& caption) {
-  labels_[id] = ::addLabel(parent, name, geometry, caption);
-  designWidths_[id] = geometry.width();
 }
 
 void MainWindow::fitWidth(LabelId id) {
@@ -149,7 +82,7 @@ void MainWindow::setCaption(LabelId id, const std::string& caption) {
 
 void MainWindow::setBackColor(LabelId id, Rgb colour) {
   QPalette p = label(id)->palette();
-  p.setColor(QPalette::Window, toColor(colour));
+  p.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
   label(id)->setPalette(p);
 }
 
@@ -164,9 +97,9 @@ void MainWindow::setTimer(TimerId id, bool on) {
 
 bool MainWindow::timerOn(TimerId id) const { return timers_.at(id)->isActive(); }
 
-void MainWindow::restoreGeometry() {
-  if (!fullScreen_) setFixedSize(kClientGeometryPx.size() * zoom_);
-  playfield_->setGeometry(zoomed(kPlayfieldGeometryPx, zoom_).translated(picture_.topLeft()));
+void MainWindow::restoreDesignedGeometry() {
+  if (!fullScreen_) setFixedSize(designGeometry().size() * zoom_);
+  playfield_->setGeometry(zoomed(toQRect(playfieldPixels()), zoom_).translated(picture_.topLeft()));
 }
 
 void MainWindow::showMessage(const std::string& text) {
@@ -193,8 +126,7 @@ void MainWindow::showOptions() {
   if (!options_) {
     options_ =
         new OptionsWindow(this, OptionsBehaviour(game_, store_, music_, *this, playControl_));
-    zoomWindow(options_, zoom_);
-    if (zoom_ > 1) options_->move(OptionsWindow::kClientGeometryPx.topLeft() * zoom_);
+    zoomSecondary(options_, optionsWindowDesign());
     options_->installEventFilter(this);
   }
   showSecondary(options_);
@@ -203,7 +135,7 @@ void MainWindow::showOptions() {
 void MainWindow::showAbout() {
   if (!about_) {
     about_ = new AboutWindow(this, playControl_, optionsLocation_);
-    zoomWindow(about_, zoom_);
+    zoomSecondary(about_, aboutWindowDesign());
     about_->installEventFilter(this);
   }
   showSecondary(about_);
@@ -217,7 +149,24 @@ void MainWindow::showSecondary(QWidget* window) {
   window->activateWindow();
 }
 
+void MainWindow::zoomSecondary(QWidget* window, const WindowDesign& design) {
+  zoomWindow(window, zoom_);
+  // A window with a designed place goes there at the new factor, wherever it was before.
+  // The client area is placed, not the frame around it.
+  if (design.placement) {
+    window->setGeometry(QRect(toQRect(design.clientPixels()).topLeft() * zoom_, window->size()));
+  }
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == creditBanner_ && event->type() == QEvent::MouseButtonRelease) {
+    const auto* click = static_cast<QMouseEvent*>(event);
+    if (click->button() == Qt::LeftButton &&
+        creditBanner_->rect().contains(click->position().toPoint())) {
+      playControl_.openAbout();
+    }
+    return false;
+  }
   // Resume Game, Close or any other close of the options or About window: play goes on here.
   // A minimised window (a spontaneous hide) leaves the focus where the system puts it.
   if (event->type() == QEvent::Hide && !event->spontaneous() &&
@@ -237,7 +186,7 @@ void MainWindow::showZoomed(int zoom, bool fullScreen) {
   if (fullScreen) {
     if (!fullScreen_) windowedPos_ = pos();
     const QRect screenArea = screen()->geometry();
-    const QSize picture = kClientGeometryPx.size() * zoom;
+    const QSize picture = designGeometry().size() * zoom;
     zoomPicture(
         zoom,
         QPoint(screenArea.width() - picture.width(), screenArea.height() - picture.height()) / 2);
@@ -256,13 +205,16 @@ void MainWindow::showZoomed(int zoom, bool fullScreen) {
 
 void MainWindow::zoomPicture(int zoom, QPoint origin) {
   zoom_ = zoom;
-  picture_ = QRect(origin, kClientGeometryPx.size() * zoom);
+  picture_ = QRect(origin, designGeometry().size() * zoom);
   zoomWindow(this, zoom, origin);
   playfield_->setZoom(zoom);
   for (LabelId id : {LabelId::Level, LabelId::Jumps, LabelId::Score}) fitWidth(id);
   // Open windows follow at once rather than at their next opening.
-  if (options_) zoomWindow(options_, zoom);
-  if (about_) zoomWindow(about_, zoom);
+  if (options_) {
+    zoomSecondary(options_, optionsWindowDesign());
+    if (options_->isVisible()) keepInsideScreen(options_);
+  }
+  if (about_) zoomSecondary(about_, aboutWindowDesign());
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 
+#include "design/window_design.h"
 #include "game/game.h"
 #include "play/music.h"
 #include "play/play_control.h"
@@ -21,8 +22,8 @@ class MainWindow final : public QWidget, public MainWindowControls {
   Q_OBJECT
 
  public:
-  static constexpr QRect kClientGeometryPx{24, 40, 492, 498};
-  static constexpr QRect kPlayfieldGeometryPx{7, 7, 476, 450};
+  // The client area's designed place and size at 1x.
+  static QRect designGeometry();
 
   // Creates every control and then lays out the first game, before the window is shown.
   // optionsLocation: where the options are kept on this platform, told in the About window.
@@ -48,7 +49,7 @@ class MainWindow final : public QWidget, public MainWindowControls {
   void setLabelVisible(LabelId label, bool visible) override;
   void setTimer(TimerId timer, bool on) override;
   bool timerOn(TimerId timer) const override;
-  void restoreGeometry() override;
+  void restoreDesignedGeometry() override;
   void showMessage(const std::string& text) override;
   void showOptions() override;
   void showAbout() override;
@@ -73,9 +74,8 @@ class MainWindow final : public QWidget, public MainWindowControls {
   void showSecondary(QWidget* window);
   // The keys must reach this window again, with or without a window manager to hand it over.
   void takeKeyboard();
-  // A label the game changes at run time, reached by its id.
-  void addRuntimeLabel(LabelId id, const char* name, QWidget* parent, QRect geometry,
-                       const QString& caption);
+  // An options or About window at the current zoom, at its designed place when it has one.
+  void zoomSecondary(QWidget* window, const WindowDesign& design);
   void fitWidth(LabelId id);
   void zoomPicture(int zoom, QPoint origin);
 
@@ -94,6 +94,6 @@ class MainWindow final : public QWidget, public MainWindowControls {
   bool ended_ = false;
   int zoom_ = 1;
   bool fullScreen_ = false;
-  QRect picture_{QPoint(), kClientGeometryPx.size()};
+  QRect picture_{QPoint(), designGeometry().size()};
   QPoint windowedPos_;
 };

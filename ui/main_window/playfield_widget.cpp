@@ -7,25 +7,11 @@
 #include <cmath>
 #include <utility>
 
-#include "ui/main_window/twips.h"
+#include "design/main_window_design.h"
 #include "ui/pictures.h"
 #include "ui/window_zoom.h"
 
 namespace {
-
-struct Holder {
-  const char* name;
-  const char* picture;
-  QRect twips;
-};
-
-// The hidden picture holders, in the order of Picture; their places are never seen.
-const Holder kHolders[] = {
-    {"monkeyUp", "player_up", twipsRect(3360, 2205, 480, 480)},
-    {"monkeyDown", "player_down", twipsRect(3255, 2940, 480, 480)},
-    {"cloud", "cloud", twipsRect(630, 420, 1755, 810)},
-    {"crate", "crate", twipsRect(5145, 630, 240, 240)},
-};
 
 // At a fractional scale Qt's scaled drawing of a picture depends on the clip, so a part redrawn
 // alone could differ at its edges from the same part of a whole frame: there frames stay whole.
@@ -129,18 +115,19 @@ PlayfieldWidget::PlayfieldWidget(QWidget* parent) : QFrame(parent) {
   setFocusPolicy(Qt::StrongFocus);
   inner_ = new Inner(this);
   inner_->setObjectName("playfieldInner");
-  inner_->setGeometry(QRect(QPoint(kBorderPx, kBorderPx), kInnerSizePx));
+  inner_->setGeometry(QRect(QPoint(kBorderPx, kBorderPx), innerSize()));
   layer_ = new DrawingLayer(this, inner_);
-  layer_->setGeometry(QRect(QPoint(0, 0), kInnerSizePx));
-  for (size_t i = 0; i < holders_.size(); ++i) {
-    holders_[i] = new QLabel(inner_);
-    holders_[i]->setObjectName(kHolders[i].name);
-    pictures_[i] = gamePicture(kHolders[i].picture);
+  layer_->setGeometry(QRect(QPoint(0, 0), innerSize()));
+  for (const Picture p : {Picture::MonkeyUp, Picture::MonkeyDown, Picture::Cloud, Picture::Crate}) {
+    const auto i = static_cast<size_t>(p);
+    pictures_[i] = gamePicture(std::string(pictureName(p)).c_str());
     zoomedPictures_[i] = pictures_[i];
-    holders_[i]->setPixmap(pictures_[i]);
-    holders_[i]->setGeometry(kHolders[i].twips);
-    holders_[i]->hide();
   }
+}
+
+QSize PlayfieldWidget::innerSize() {
+  const PixelRect inner = playfieldInnerPixels();
+  return {inner.width, inner.height};
 }
 
 QPixmap PlayfieldWidget::picture(Picture picture) const {
@@ -181,8 +168,10 @@ void PlayfieldWidget::setZoom(int zoom) {
 }
 
 QPoint PlayfieldWidget::toPixels(double x, double y) {
-  return QPoint(static_cast<int>(std::lround(x * kPixelsPerUnitX)),
-                static_cast<int>(std::lround(y * kPixelsPerUnitY)));
+  static const double perUnitX = playfieldPixelsPerUnitX();
+  static const double perUnitY = playfieldPixelsPerUnitY();
+  return QPoint(static_cast<int>(std::lround(x * perUnitX)),
+                static_cast<int>(std::lround(y * perUnitY)));
 }
 
 void PlayfieldWidget::takeFocus() { setFocus(Qt::OtherFocusReason); }

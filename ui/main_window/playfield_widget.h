@@ -6,21 +6,21 @@
 #include <array>
 #include <vector>
 
+#include "design/main_window_design.h"
 #include "game/playfield.h"
 
 // The playfield: a sunken panel whose inner area shows the landscape, the labels that
 // sit on it, and above them a drawing layer holding what was painted since the last repaint.
-// Positions arrive in playfield units, 1000 x 1000 over the 472 x 446 pixel inner area.
+// Positions arrive in playfield units, 1000 x 1000 over the inner area.
 // The layer keeps the drawing operations rather than their pixels: a frame is at most seven of
 // them, and replaying them draws at the screen's own resolution.
 class PlayfieldWidget final : public QFrame, public Playfield {
   Q_OBJECT
 
  public:
-  static constexpr int kBorderPx = 2;
-  static constexpr QSize kInnerSizePx{472, 446};
-  static constexpr double kPixelsPerUnitX = 0.472;
-  static constexpr double kPixelsPerUnitY = 0.446;
+  static constexpr int kBorderPx = kPlayfieldBorderPx;
+  // The inner area at 1x, as designed.
+  static QSize innerSize();
 
   explicit PlayfieldWidget(QWidget* parent);
 
@@ -73,7 +73,6 @@ class PlayfieldWidget final : public QFrame, public Playfield {
   std::vector<DrawOp> cleared_;
   // The cleared drawings before this one have come back or are marked as gone.
   size_t repeatsFrom_ = 0;
-  std::array<QLabel*, 4> holders_{};
   std::array<QPixmap, 4> pictures_;
   std::array<QPixmap, 4> zoomedPictures_;
   int zoom_ = 1;

@@ -2,105 +2,83 @@
 
 #include <QCloseEvent>
 
-#include "game/option_rules.h"
-#include "ui/main_window/twips.h"
-#include "ui/options_window/paging_slider.h"
-#include "ui/window_parts.h"
+#include "design/options_window_design.h"
+#include "ui/designed_window.h"
 
 namespace {
 
-constexpr int kPageStep = 2;
-
-QCheckBox* addCheckBox(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
-  auto* c = new QCheckBox(caption, parent);
-  c->setObjectName(name);
-  c->setGeometry(geometry);
-  c->setChecked(true);
-  return c;
-}
-
-QSlider* addSlider(QWidget* parent, const char* name, QRect geometry, int value) {
-  auto* s = new PagingSlider(parent);
-  s->setObjectName(name);
-  s->setGeometry(geometry);
-  s->setRange(options::kSliderMin, options::kSliderMax);
-  s->setSingleStep(1);
-  s->setPageStep(kPageStep);
-  s->setTickPosition(QSlider::TicksBelow);
-  s->setTickInterval(1);
-  s->setValue(value);
-  return s;
+template <typename T>
+T* named(const QWidget* window, const char* name) {
+  return designedControl<T>(window, optionsWindowDesign().control(name));
 }
 
 }  // namespace
 
 OptionsWindow::OptionsWindow(QWidget* mainWindow, OptionsBehaviour behaviour)
     : QWidget(mainWindow, Qt::Window), behaviour_(behaviour) {
-  setObjectName("optionsWindow");
-  setUpGameWindow(this, "Configuration Options");
+  const WindowDesign& design = optionsWindowDesign();
+  buildDesignedWindow(this, design, [this](const ControlDesign&) { return this; });
   setAttribute(Qt::WA_DeleteOnClose);
-  setGeometry(kClientGeometryPx);
-  setFixedSize(kClientGeometryPx.size());
 
-  // In creation order.
-  setMusicButton = addButton(this, "setMusicButton", twipsRect(2093, 2940, 855, 330), "Set");
-  musicBox = addCheckBox(this, "musicBox", twipsRect(2730, 2520, 225, 225), "");
-  setCratesButton = addButton(this, "setCratesButton", twipsRect(2093, 1995, 855, 330), "Set");
-  cratesBox = addCheckBox(this, "cratesBox", twipsRect(2730, 1680, 225, 225), "Check1");
-  setJumpButton = addButton(this, "setJumpButton", twipsRect(2093, 1260, 855, 330), "Set");
-  resumeButton = addButton(this, "resumeButton", twipsRect(1837, 3465, 1590, 540), "Resume Game");
-  setProgressionButton =
-      addButton(this, "setProgressionButton", twipsRect(2093, 525, 855, 330), "Set");
-  progressionSlider = addSlider(this, "progressionSlider", twipsRect(2730, 210, 2220, 225), 2);
-  jumpSlider = addSlider(this, "jumpSlider", twipsRect(2730, 945, 2220, 225), 7);
-  addLabel(this, "musicCaption", twipsRect(210, 2415, 2220, 435),
-           "Background music                        (takes effect after one song):");
-  addLabel(this, "cratesCaption", twipsRect(210, 1680, 2325, 225),
-           "Crates appear (five jumps each):");
-  progressionValue = addLabel(this, "progressionValue", twipsRect(3045, 585, 435, 225), "2");
-  jumpValue = addLabel(this, "jumpValue", twipsRect(3045, 1320, 435, 225), "7");
-  addLabel(this, "jumpCaption", twipsRect(210, 945, 2115, 225), "Jump height (higher is easier):");
-  addLabel(this, "progressionCaption", twipsRect(210, 210, 2430, 225),
-           "Skill progression (higher is harder):");
+  progressionSlider = named<QSlider>(this, "progressionSlider");
+  jumpSlider = named<QSlider>(this, "jumpSlider");
+  progressionValue = named<QLabel>(this, "progressionValue");
+  jumpValue = named<QLabel>(this, "jumpValue");
+  cratesBox = named<QCheckBox>(this, "cratesBox");
+  musicBox = named<QCheckBox>(this, "musicBox");
+  setProgressionButton = named<QPushButton>(this, "setProgressionButton");
+  setJumpButton = named<QPushButton>(this, "setJumpButton");
+  setCratesButton = named<QPushButton>(this, "setCratesButton");
+  setMusicButton = named<QPushButton>(this, "setMusicButton");
+  resumeButton = named<QPushButton>(this, "resumeButton");
 
-  QWidget::setTabOrder(setProgressionButton, resumeButton);
-  QWidget::setTabOrder(resumeButton, progressionSlider);
-  QWidget::setTabOrder(progressionSlider, setJumpButton);
-  QWidget::setTabOrder(setJumpButton, jumpSlider);
-  QWidget::setTabOrder(jumpSlider, cratesBox);
-  QWidget::setTabOrder(cratesBox, setCratesButton);
-  QWidget::setTabOrder(setCratesButton, musicBox);
-  QWidget::setTabOrder(musicBox, setMusicButton);
-
-  // The value labels follow the sliders while the thumb is still moving.
-  const auto follow = [](QSlider* slider, QLabel* label) {
-    const auto show = [label](int value) { label->setText(QString::number(value)); };
-    connect(slider, &QSlider::valueChanged, label, show);
-    connect(slider, &QSlider::sliderMoved, label, show);
-  };
-  follow(progressionSlider, progressionValue);
-  follow(jumpSlider, jumpValue);
-
-  connect(setProgressionButton, &QPushButton::clicked, this,
-          [this] { behaviour_.applyProgression(progressionSlider->value()); });
-  connect(setJumpButton, &QPushButton::clicked, this,
-          [this] { behaviour_.applyJump(jumpSlider->value()); });
-  connect(setCratesButton, &QPushButton::clicked, this,
-          [this] { behaviour_.applyCrates(cratesBox->isChecked()); });
-  connect(setMusicButton, &QPushButton::clicked, this,
-          [this] { behaviour_.applyMusic(musicBox->isChecked()); });
+  for (const options::Option* option : options::kAll) {
+    QWidget* choice = choiceControl(*option);
+    if (auto* slider = qobject_cast<QSlider*>(choice)) {
+      // The value label follows the slider while the thumb is still moving.
+      if (const ControlDesign* value = design.forOption(*option, OptionRole::ValueLabel)) {
+        QLabel* label = designedControl<QLabel>(this, *value);
+        const auto show = [label](int v) { label->setText(QString::number(v)); };
+        connect(slider, &QSlider::valueChanged, label, show);
+        connect(slider, &QSlider::sliderMoved, label, show);
+      }
+    }
+    if (const ControlDesign* set = design.forOption(*option, OptionRole::SetButton)) {
+      connect(designedControl<QPushButton>(this, *set), &QPushButton::clicked, this,
+              [this, option, choice] {
+                if (auto* slider = qobject_cast<QSlider*>(choice)) {
+                  behaviour_.apply(*option, slider->value());
+                } else if (auto* box = qobject_cast<QCheckBox*>(choice)) {
+                  behaviour_.apply(*option, box->isChecked() ? 1 : 0);
+                }
+              });
+    }
+  }
   connect(resumeButton, &QPushButton::clicked, this, [this] { resumeGame(); });
 
   loadControls();
-  setProgressionButton->setFocus();
+  designedControl(this, design.control(design.firstFocus))->setFocus();
+}
+
+QWidget* OptionsWindow::choiceControl(const options::Option& option) const {
+  const ControlDesign* choice = optionsWindowDesign().forOption(option, OptionRole::Choice);
+  return choice ? designedControl(this, *choice) : nullptr;
 }
 
 void OptionsWindow::loadControls() {
-  const OptionsChoices choices = behaviour_.loadChoices();
-  progressionSlider->setValue(choices.progression);
-  jumpSlider->setValue(choices.jump);
-  cratesBox->setChecked(choices.cratesTicked);
-  musicBox->setChecked(choices.musicTicked);
+  const WindowDesign& design = optionsWindowDesign();
+  const std::vector<int> choices = behaviour_.loadChoices();
+  for (size_t i = 0; i < options::kAll.size(); ++i) {
+    QWidget* choice = choiceControl(*options::kAll[i]);
+    if (auto* slider = qobject_cast<QSlider*>(choice)) {
+      slider->setValue(choices[i]);
+      // A value equal to the slider's start changes nothing, yet its label must show it.
+      if (const ControlDesign* value = design.forOption(*options::kAll[i], OptionRole::ValueLabel))
+        designedControl<QLabel>(this, *value)->setText(QString::number(slider->value()));
+    } else if (auto* box = qobject_cast<QCheckBox*>(choice)) {
+      box->setChecked(choices[i] != 0);
+    }
+  }
 }
 
 void OptionsWindow::resumeGame() {

@@ -3,6 +3,7 @@
 
 #include "tests/ui/main_window/main_window_fixture.h"
 #include "tests/ui/widget_test_main.h"
+#include "ui/designed_window.h"
 #include "ui/options_window/options_window.h"
 #include "ui/window_parts.h"
 
@@ -14,8 +15,8 @@ class HighDensity : public MainWindowFixture {};
 
 TEST_F(HighDensity, TheLayoutIsKeptInLogicalPixels) {
   EXPECT_EQ(form->devicePixelRatioF(), 2.0);
-  EXPECT_EQ(form->size(), QSize(492, 498));
-  EXPECT_EQ(form->playfield()->geometry(), QRect(7, 7, 476, 450));
+  EXPECT_EQ(form->size(), MainWindow::designGeometry().size());
+  EXPECT_EQ(form->playfield()->geometry(), toQRect(playfieldPixels()));
 }
 
 TEST_F(HighDensity, AFrameIsTheUnscaledFrameEnlargedPixelForPixel) {

@@ -3,8 +3,11 @@
 #include <QStyle>
 #include <QTimer>
 
+#include "design/about_window_design.h"
+#include "design/options_window_design.h"
 #include "tests/ui/main_window/main_window_fixture.h"
 #include "ui/about_window/about_window.h"
+#include "ui/designed_window.h"
 #include "ui/options_window/options_window.h"
 
 namespace {
@@ -31,7 +34,7 @@ TEST_F(Zoom, ThePictureIsTheUnzoomedWindowEnlargedPixelForPixel) {
   for (auto [zoom, fullScreen] : {std::pair(2, false), std::pair(3, false), std::pair(1, true)}) {
     form->showZoomed(zoom, fullScreen);
     const QRect picture = form->pictureRect();
-    EXPECT_EQ(picture.size(), QSize(492, 498) * zoom);
+    EXPECT_EQ(picture.size(), MainWindow::designGeometry().size() * zoom);
     EXPECT_EQ(form->size(), fullScreen ? screen : picture.size());
     EXPECT_EQ(picture.center(), form->rect().center());
     const QImage shown = form->grab().toImage();
@@ -80,16 +83,22 @@ TEST_F(Zoom, TheOtherWindowsOpenAtTheZoomedSizeAndFollowAChange) {
   EXPECT_EQ(messageSize(*form), message * 2);
   form->showOptions();
   OptionsWindow* options = form->optionsWindow();
-  EXPECT_EQ(options->size(), QSize(702, 552));
+  const QRect designed = toQRect(optionsWindowDesign().clientPixels());
+  const QSize about = toQRect(aboutWindowDesign().clientPixels()).size();
+  EXPECT_EQ(options->size(), designed.size() * 2);
   // Check boxes and sliders grow with their captions.
   for (auto metric : {QStyle::PM_IndicatorWidth, QStyle::PM_SliderLength})
     EXPECT_EQ(options->cratesBox->style()->pixelMetric(metric),
               2 * QApplication::style()->pixelMetric(metric));
   form->showAbout();
-  EXPECT_EQ(form->aboutWindow()->size(), QSize(624, 578));
+  EXPECT_EQ(form->aboutWindow()->size(), about * 2);
   form->showZoomed(3, false);
-  EXPECT_EQ(options->size(), QSize(1053, 828));
-  EXPECT_EQ(form->aboutWindow()->size(), QSize(936, 867));
+  EXPECT_EQ(options->size(), designed.size() * 3);
+  EXPECT_EQ(form->aboutWindow()->size(), about * 3);
+  // Back at 1x the open options window returns to its designed place, not where the larger one
+  // had to stand.
+  form->showZoomed(1, false);
+  EXPECT_EQ(options->geometry(), designed);
 }
 
 }  // namespace
