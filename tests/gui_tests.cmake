@@ -14,6 +14,7 @@ add_executable(zundabar_gui_tests
   ui/main_window/playfield_frames_test.cpp
   ui/main_window/playfield_render_test.cpp
   ui/main_window/zoom_test.cpp
+  ui/main_window/window_keys_test.cpp
   ui/options_window/options_window_test.cpp
   ui/about_window/about_window_test.cpp
   ui/font_configuration_test.cpp

@@ -1,7 +1,9 @@
 #include "ui/main_window/display_modes.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
 #include <algorithm>
@@ -22,6 +24,8 @@ DisplayModes::DisplayModes(MainWindow& window, DisplayFile file)
   actualSize_->setCheckable(true);
   fullScreen_->setCheckable(true);
   window_.installEventFilter(this);
+  // To keep these keys from the other windows' buttons and message boxes.
+  qApp->installEventFilter(this);
 }
 
 QAction* DisplayModes::addAction(const QString& text, const QList<QKeySequence>& keys,
@@ -29,6 +33,8 @@ QAction* DisplayModes::addAction(const QString& text, const QList<QKeySequence>&
   auto* action = new QAction(text, &window_);
   action->setShortcuts(keys);
   action->setShortcutVisibleInContextMenu(true);
+  // One press, one step: a held key's repeats do nothing.
+  action->setAutoRepeat(false);
   connect(action, &QAction::triggered, this, act);
   // On the window, so that the keys work whether or not the menu is open.
   window_.addAction(action);
@@ -108,7 +114,27 @@ void DisplayModes::fillMenu() {
   fullScreen_->setChecked(choice_.fullScreen);
 }
 
+bool DisplayModes::isDisplayKey(const QKeyEvent& key) const {
+  // The keypad's keys and Shift (which some layouts need for Plus) make no difference.
+  const auto modifiers = key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+  for (const QAction* action : {zoomIn_, zoomOut_, actualSize_, fullScreen_}) {
+    for (const QKeySequence& sequence : action->shortcuts()) {
+      const QKeyCombination wanted = sequence[0];
+      if (wanted.key() == key.key() &&
+          (wanted.keyboardModifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == modifiers)
+        return true;
+    }
+  }
+  return false;
+}
+
 bool DisplayModes::eventFilter(QObject* watched, QEvent* event) {
+  // A zoom or full-screen key that reaches a window was no shortcut there (another window is
+  // in front, a message box above all): it must not press a button there either.
+  if (event->type() == QEvent::KeyPress && watched->isWindowType() &&
+      isDisplayKey(*static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
   if (watched == &window_ && event->type() == QEvent::ContextMenu) {
     fillMenu();
     menu_->popup(static_cast<QContextMenuEvent*>(event)->globalPos());

@@ -8,6 +8,7 @@
 
 class MainWindow;
 class QAction;
+class QKeyEvent;
 class QMenu;
 
 // How large the player sees the main window: Ctrl+Plus and Ctrl+Minus step its zoom through
@@ -43,6 +44,7 @@ class DisplayModes final : public QObject {
   QAction* addAction(const QString& text, const QList<QKeySequence>& keys,
                      const std::function<void()>& act);
   void show(DisplayChoice choice);
+  bool isDisplayKey(const QKeyEvent& key) const;
   void fillMenu();
   void keepOnScreen();
 

@@ -33,39 +33,30 @@ std::optional<VirtualKey> virtualKey(int qtKey) {
 
 KeyStateFilter::KeyStateFilter(QObject* parent) : QObject(parent) {
   qApp->installEventFilter(this);
-  // Keys held when the game loses the focus are let go, as their releases go elsewhere. A tap
-  // already over still counts at the next query: under Wayland the focus may leave straight
-  // after a release, as when the keyboard that typed it goes away.
   connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
           [this](Qt::ApplicationState state) {
-            if (state == Qt::ApplicationActive) return;
-            for (auto& [key, record] : keys_) record.down = false;
+            if (state != Qt::ApplicationActive) rules_.focusLost();
           });
 }
-
-bool KeyStateFilter::pressed(VirtualKey key) {
-  KeyRecord& record = keys_[key];
-  const bool answer = record.down || record.pressedSinceQuery;
-  record.pressedSinceQuery = false;
-  return answer;
-}
-
-void KeyStateFilter::forget(VirtualKey key) { keys_[key].pressedSinceQuery = false; }
 
 bool KeyStateFilter::eventFilter(QObject* watched, QEvent* event) {
   // A key event passes the window first and then the widget; count it at the window only.
   const auto type = event->type();
-  if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWindowType()) {
-    const auto* keyEvent = static_cast<QKeyEvent*>(event);
-    const auto key = virtualKey(keyEvent->key());
-    // Keys that work a popup menu, Escape closing it above all, are not the game's; a release
-    // still counts, so that a key held when the menu opened is not left down.
-    const bool forMenu = type == QEvent::KeyPress && QApplication::activePopupWidget();
-    if (key && !keyEvent->isAutoRepeat() && !forMenu) {
-      KeyRecord& record = keys_[*key];
-      record.down = type == QEvent::KeyPress;
-      if (record.down) record.pressedSinceQuery = true;
-    }
+  if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWindowType()) {
+    return QObject::eventFilter(watched, event);
   }
-  return QObject::eventFilter(watched, event);
+  auto* keyEvent = static_cast<QKeyEvent*>(event);
+  const auto key = virtualKey(keyEvent->key());
+  if (!key) return QObject::eventFilter(watched, event);
+  if (type == QEvent::KeyRelease) {
+    rules_.keyUp(*key);
+    return QObject::eventFilter(watched, event);
+  }
+  // The window handles the press now, so that whether it or a control used it is known: a
+  // widget that uses a key accepts it, and one that does not passes it on to its window, which
+  // lets it go. Keys that work a popup menu, Escape closing it above all, are the menu's.
+  const bool forMenu = QApplication::activePopupWidget() != nullptr;
+  static_cast<QObject*>(watched)->event(event);
+  rules_.keyDown(*key, keyEvent->isAutoRepeat(), forMenu || keyEvent->isAccepted());
+  return true;
 }
