@@ -10,7 +10,8 @@ target_include_directories(zundabar_report PUBLIC ${PROJECT_SOURCE_DIR})
 # The platform's options store: a file of our own on Linux, QSettings on Windows and macOS.
 add_library(zundabar_settings_qt STATIC ui/stores/platform_store.cpp ui/stores/qsettings_store.cpp)
 if(NOT WIN32)
-  target_sources(zundabar_settings_qt PRIVATE ui/stores/options_file_store.cpp)
+  target_sources(zundabar_settings_qt PRIVATE ui/stores/guarded_file.cpp
+    ui/stores/options_file_store.cpp)
 endif()
 target_link_libraries(zundabar_settings_qt PUBLIC zundabar_core zundabar_report Qt6::Core)
 
