@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -20,6 +19,7 @@
 #include "game/option_rules.h"
 #include "play/options_file_text.h"
 #include "ui/stderr_report.h"
+#include "ui/stores/guarded_file.h"
 
 namespace {
 
@@ -32,111 +32,34 @@ constexpr auto kLockRetry = std::chrono::milliseconds(10);
 // A save takes milliseconds; a temporary file older than this was left by a game that died.
 constexpr std::time_t kLeftoverAgeS = 60;
 constexpr int kMaxKeptCopies = 1000;
-constexpr std::string_view kTemporaryInfix = ".tmp-";
 
 std::string errorText(int error) { return std::strerror(error); }
 
-// For a call whose failure changes nothing that matters.
-void bestEffort(int /*result*/) {}
-
-std::string folderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string kindOf(mode_t mode) {
-  if (S_ISDIR(mode)) return "a directory";
-  if (S_ISFIFO(mode)) return "a FIFO";
-  if (S_ISSOCK(mode)) return "a socket";
-  if (S_ISCHR(mode)) return "a character device";
-  if (S_ISBLK(mode)) return "a block device";
-  return "not a regular file";
-}
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  // Closes now, for a caller that must know whether the close failed.
-  int close() { return ::close(std::exchange(fd_, -1)); }
-
- private:
-  int fd_;
-};
-
-struct FileContents {
+// The options file as read: besides what the read found, a file too large or not text is damaged.
+struct OptionsContents {
   enum class State { Missing, Text, Damaged, NotRegular, Unreadable };
   State state = State::Missing;
   std::string bytes;
   std::string why;  // what is wrong, for every state but Missing and Text
-  struct stat info {};
 };
 
-// The file's bytes when it is a regular file (a symbolic link is followed only to one) of at most
-// kMaxFileBytes that holds text. Nothing else is opened, and nothing is read by a call that can
-// block.
-FileContents readBounded(const std::string& path) {
-  using State = FileContents::State;
-  FileContents file;
-  if (::stat(path.c_str(), &file.info) != 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return file;
-    return {State::Unreadable, {}, errorText(errno)};
+OptionsContents readOptions(const std::string& path) {
+  using State = OptionsContents::State;
+  FileContents file = readRegularFile(path, OptionsFileStore::kMaxFileBytes);
+  switch (file.state) {
+    case FileContents::State::Missing:
+      return {};
+    case FileContents::State::NotRegular:
+      return {State::NotRegular, {}, std::move(file.why)};
+    case FileContents::State::Unreadable:
+      return {State::Unreadable, {}, std::move(file.why)};
+    case FileContents::State::TooLarge:
+      return {State::Damaged, {}, "it is larger than 1 MiB"};
+    case FileContents::State::Read:
+      break;
   }
-  if (!S_ISREG(file.info.st_mode)) return {State::NotRegular, {}, kindOf(file.info.st_mode)};
-  if (file.info.st_size > OptionsFileStore::kMaxFileBytes) {
-    return {State::Damaged, {}, "it is larger than 1 MiB"};
-  }
-  const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (fd.get() < 0) return {State::Unreadable, {}, errorText(errno)};
-  // What was opened may not be what was looked at a moment before.
-  if (::fstat(fd.get(), &file.info) != 0) return {State::Unreadable, {}, errorText(errno)};
-  if (!S_ISREG(file.info.st_mode)) return {State::NotRegular, {}, kindOf(file.info.st_mode)};
-  constexpr std::size_t kLimit = OptionsFileStore::kMaxFileBytes;
-  // One byte more than allowed tells a file that grew past the limit.
-  file.bytes.resize(std::min<std::size_t>(file.info.st_size, kLimit) + 1);
-  std::size_t total = 0;
-  while (total <= kLimit) {
-    if (total == file.bytes.size()) file.bytes.resize(kLimit + 1);
-    const ssize_t n = ::read(fd.get(), file.bytes.data() + total, file.bytes.size() - total);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return {State::Unreadable, {}, errorText(errno)};
-    if (n == 0) break;
-    total += static_cast<std::size_t>(n);
-  }
-  if (total > kLimit) return {State::Damaged, {}, "it is larger than 1 MiB"};
-  file.bytes.resize(total);
   if (OptionsFileText::isBinary(file.bytes)) return {State::Damaged, {}, "it is not text"};
-  file.state = State::Text;
-  return file;
-}
-
-// Where a save writes: the path itself, or the file a symbolic link there leads to.
-bool resolveTarget(const std::string& path, std::string& target, int& error) {
-  struct stat info {};
-  target = path;
-  if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
-  char* resolved = ::realpath(path.c_str(), nullptr);
-  if (resolved == nullptr) {
-    error = errno;
-    return false;
-  }
-  target = resolved;
-  std::free(resolved);
-  return true;
-}
-
-void makeFolders(const std::string& folder) {
-  for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
-       slash = folder.find('/', slash + 1)) {
-    ::mkdir(folder.substr(0, slash).c_str(), 0777);
-  }
-  ::mkdir(folder.c_str(), 0777);
+  return {State::Text, std::move(file.bytes), {}};
 }
 
 // Two copies of the game saving at once each read, merge and write under this lock, so that both
@@ -186,62 +109,6 @@ class SaveLock {
   int fd_ = -1;
 };
 
-std::string temporaryName(const std::string& target) {
-  static unsigned counter = 0;
-  const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-  const unsigned long long mixed =
-      (static_cast<unsigned long long>(now) ^ ++counter) * 0x9E3779B97F4A7C15ULL;
-  char suffix[32];
-  std::snprintf(suffix, sizeof suffix, "%d-%08llx", static_cast<int>(::getpid()), mixed >> 32);
-  return target + std::string(kTemporaryInfix) + suffix;
-}
-
-// Writes bytes to a new file beside target, with the old file's mode and owner, and flushes it to
-// the disk. Returns its name, or "" with error set; a failure leaves nothing behind.
-std::string writeTemporary(const std::string& target, const std::string& bytes,
-                           const struct stat* old, OptionsFileStore::DiskCalls calls, int& error) {
-  std::string name;
-  int fd = -1;
-  for (int attempt = 0; attempt < 10 && fd < 0; ++attempt) {
-    name = temporaryName(target);
-    fd =
-        ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600);
-    if (fd < 0 && errno != EEXIST) break;
-  }
-  if (fd < 0) {
-    error = errno;
-    return {};
-  }
-  Descriptor file(fd);
-  const auto fail = [&](int why) {
-    error = why;
-    file.close();
-    ::unlink(name.c_str());
-    return std::string();
-  };
-  // The old file's mode, and its owner when root saves another user's file. A file system that
-  // has neither keeps its own, which loses nothing.
-  if (old != nullptr) {
-    bestEffort(::fchmod(fd, old->st_mode & 07777));
-    if (::geteuid() == 0) bestEffort(::fchown(fd, old->st_uid, old->st_gid));
-  }
-  std::size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t n = calls.write(fd, bytes.data() + written, bytes.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return fail(errno);
-    if (n == 0) return fail(EIO);
-    written += static_cast<std::size_t>(n);
-  }
-  if (calls.fsync(fd) != 0) return fail(errno);
-  if (file.close() != 0) {
-    error = errno;
-    ::unlink(name.c_str());
-    return {};
-  }
-  return name;
-}
-
 // Keeps a damaged file under the first free name of target.corrupt, .corrupt.1, .corrupt.2 ...:
 // as a second name of the same file, so that the file itself stays until the new one replaces
 // it, or else moved there by a rename that never replaces anything. Returns the name and whether
@@ -267,12 +134,6 @@ std::string keepAside(const std::string& target, bool& secondName, int& error) {
   }
   error = EEXIST;
   return {};
-}
-
-void syncFolder(const std::string& folder) {
-  // Some file systems cannot sync a folder; the rename is done all the same.
-  const Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.get() >= 0) ::fsync(fd.get());
 }
 
 bool processAlive(pid_t pid) { return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM); }
@@ -310,12 +171,10 @@ OptionsFileStore::OptionsFileStore(std::string path) : OptionsFileStore(std::mov
 
 OptionsFileStore::OptionsFileStore(std::string path, DiskCalls calls)
     : path_(std::move(path)), calls_(calls) {
-  if (calls_.write == nullptr) calls_.write = ::write;
-  if (calls_.fsync == nullptr) calls_.fsync = ::fsync;
-  std::string target;
-  int error = 0;
   removeLeftoverTemporaries(path_);
-  if (resolveTarget(path_, target, error) && target != path_) removeLeftoverTemporaries(target);
+  if (const std::string target = saveTarget(path_); target != path_) {
+    removeLeftoverTemporaries(target);
+  }
 }
 
 void OptionsFileStore::tellOnce(const std::string& line) {
@@ -323,9 +182,9 @@ void OptionsFileStore::tellOnce(const std::string& line) {
 }
 
 std::string OptionsFileStore::get(const std::string& key) {
-  using State = FileContents::State;
+  using State = OptionsContents::State;
   if (const auto held = unsaved_.find(key); held != unsaved_.end()) return held->second;
-  FileContents contents = readBounded(path_);
+  OptionsContents contents = readOptions(path_);
   const std::string file = printable(path_);
   switch (contents.state) {
     case State::Missing:
@@ -372,22 +231,15 @@ void OptionsFileStore::save(const std::string& key, const std::string& text) {
 }
 
 bool OptionsFileStore::writeUnsaved(std::string& why) {
-  using State = FileContents::State;
-  std::string target;
-  int error = 0;
-  if (!resolveTarget(path_, target, error)) {
-    why = "it is a symbolic link that leads to no file (" + errorText(error) + ")";
+  using State = OptionsContents::State;
+  GuardedSave save(path_, calls_);
+  if (save.failed()) {
+    why = save.why();
     return false;
   }
-  // A device or a FIFO is never locked beside, read or replaced.
-  struct stat info {};
-  if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-    why = "it is " + kindOf(info.st_mode) + ", not a regular file";
-    return false;
-  }
-  makeFolders(folderOf(target));
+  const std::string& target = save.target();
   const SaveLock lock(target + ".lock");
-  FileContents old = readBounded(target);
+  OptionsContents old = readOptions(target);
   if (old.state == State::NotRegular) {
     why = "it is " + old.why + ", not a regular file";
     return false;
@@ -399,30 +251,25 @@ bool OptionsFileStore::writeUnsaved(std::string& why) {
   }
   OptionsFileText text(old.state == State::Text ? std::move(old.bytes) : std::string());
   for (const auto& [key, value] : unsaved_) text.setValue(options::kSection, key, value);
-  const std::string temporary = writeTemporary(
-      target, text.text(), old.state == State::Missing ? nullptr : &old.info, calls_, error);
-  if (temporary.empty()) {
-    why = errorText(error);
+  if (!save.write(text.text())) {
+    why = save.why();
     return false;
   }
   std::string kept;
   bool secondName = false;
   if (old.state == State::Damaged) {
+    int error = 0;
     kept = keepAside(target, secondName, error);
     if (kept.empty()) {
-      ::unlink(temporary.c_str());
       why = "the damaged file could not be kept aside (" + errorText(error) + ")";
       return false;
     }
   }
-  const bool replaced = ::rename(temporary.c_str(), target.c_str()) == 0;
+  const bool replaced = save.replace();
   if (!replaced) {
-    error = errno;
-    ::unlink(temporary.c_str());
     if (secondName) ::unlink(kept.c_str());
-    why = errorText(error);
+    why = save.why();
   }
-  if (replaced) syncFolder(folderOf(target));
   if (!kept.empty() && (replaced || !secondName)) {
     tellOnce("the options file " + printable(target) + " was damaged; it is kept as " +
              printable(kept) + (replaced ? " and a new one is written" : ""));

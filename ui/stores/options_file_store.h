@@ -1,12 +1,11 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <map>
 #include <set>
 #include <string>
 
 #include "game/settings_store.h"
+#include "ui/stores/guarded_file.h"
 
 // The options in a file of our own, in the INI format and at the path QSettings uses on Linux,
 // kept so that nothing found on disk can hang or crash the game and no stored option is lost:
@@ -16,11 +15,7 @@
 // that could not be saved still holds until the game ends.
 class OptionsFileStore final : public SettingsStore {
  public:
-  // The calls that put the new file on the disk; a test replaces them to fail as a full disk does.
-  struct DiskCalls {
-    ssize_t (*write)(int fd, const void* bytes, size_t count);
-    int (*fsync)(int fd);
-  };
+  using DiskCalls = ::DiskCalls;
   static constexpr off_t kMaxFileBytes = 1 << 20;
 
   // Removes what a game killed while saving left beside the file.
