@@ -23,8 +23,6 @@
 
 namespace {
 
-// Far longer than any text the game stores ("Progression" at most "10", the others "False").
-constexpr std::size_t kMaxOptionChars = 64;
 // Another copy of the game holds the lock for the few milliseconds its save takes; waiting
 // longer than this would show in the window, so the save goes on without the lock.
 constexpr auto kLockPatience = std::chrono::milliseconds(200);
@@ -211,7 +209,7 @@ std::string OptionsFileStore::get(const std::string& key) {
              " is damaged; the options on the other lines are used");
   }
   std::string value = text.value(options::kSection, key).value_or("");
-  if (const std::size_t length = characterCount(value); length > kMaxOptionChars) {
+  if (const std::size_t length = characterCount(value); length > options::kMaxOptionChars) {
     tellOnce("the option " + key + " in " + file + " is " + std::to_string(length) +
              " characters long; it is ignored and takes its default");
     return {};

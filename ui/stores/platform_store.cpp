@@ -24,7 +24,8 @@ std::unique_ptr<SettingsStore> makePlatformStore() {
 // The path QSettings gives the same options: it must not be asked, since it reads the whole
 // file as soon as it is made.
 QString platformStoreLocation() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-         "/VB and VBA Program Settings/" + QString::fromStdString(options::kApplication) + ".conf";
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" +
+         QString::fromStdString(options::kStoreFolder) + "/" +
+         QString::fromStdString(options::kApplication) + ".conf";
 }
 #endif

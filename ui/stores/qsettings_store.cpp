@@ -8,13 +8,10 @@
 
 namespace {
 
-// Far longer than any text the game stores ("Progression" at most "10", the others "False").
-constexpr qsizetype kMaxOptionChars = 64;
-
 // A fresh view of the store each time: nothing is cached between uses.
 std::unique_ptr<QSettings> openStore() {
   auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                              "VB and VBA Program Settings",
+                                              QString::fromStdString(options::kStoreFolder),
                                               QString::fromStdString(options::kApplication));
   settings->beginGroup(QString::fromStdString(options::kSection));
   return settings;
@@ -36,7 +33,7 @@ std::string QSettingsStore::get(const std::string& key) {
   if (settings->status() != QSettings::NoError) {
     tellOnce("could not read the options in " + where + "; missing options take their defaults");
   }
-  if (text.size() > kMaxOptionChars) {
+  if (static_cast<std::size_t>(text.size()) > options::kMaxOptionChars) {
     tellOnce("the option " + key + " in " + where + " is " + std::to_string(text.size()) +
              " characters long; it is ignored and takes its default");
     return {};
