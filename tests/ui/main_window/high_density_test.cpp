@@ -3,6 +3,7 @@
 
 #include "tests/ui/main_window/main_window_fixture.h"
 #include "tests/ui/widget_test_main.h"
+#include "design/options_window_design.h"
 #include "ui/designed_window.h"
 #include "ui/options_window/options_window.h"
 #include "ui/window_parts.h"
@@ -67,9 +68,11 @@ TEST_F(HighDensity, AWindowThatWouldOpenPartlyOffTheScreenIsMovedInside) {
   // Frame and all, just inside the bottom right corner.
   const OptionsWindow* w = form->optionsWindow();
   EXPECT_EQ(w->frameGeometry().bottomRight(), area.bottomRight());
-  EXPECT_EQ(w->size(), QSize(351, 276));
+  const QRect designed = toQRect(optionsWindowDesign().clientPixels());
+  EXPECT_EQ(w->size(), designed.size());
   // Larger than the screen (scaled by three on 1024 x 768), the title bar stays on it.
-  EXPECT_EQ(placeInside(QRect(291, 248, 351, 276), QRect(0, 0, 341, 256)), QPoint(0, 0));
+  EXPECT_EQ(placeInside(designed, QRect(0, 0, designed.width() - 10, designed.height() - 20)),
+            QPoint(0, 0));
 }
 
 }  // namespace
