@@ -7,8 +7,10 @@ add_library(zundabar_report STATIC ui/stderr_report.cpp)
 set_target_properties(zundabar_report PROPERTIES POSITION_INDEPENDENT_CODE ON)
 target_include_directories(zundabar_report PUBLIC ${PROJECT_SOURCE_DIR})
 
-# The platform's options store: a file of our own on Linux, QSettings on Windows and macOS.
-add_library(zundabar_settings_qt STATIC ui/stores/platform_store.cpp ui/stores/qsettings_store.cpp)
+# The stores: the platform's options store (a file of our own on Linux, QSettings on Windows and
+# macOS) and the display choice's file.
+add_library(zundabar_settings_qt STATIC ui/stores/display_file.cpp ui/stores/platform_store.cpp
+  ui/stores/qsettings_store.cpp)
 if(NOT WIN32)
   target_sources(zundabar_settings_qt PRIVATE ui/stores/guarded_file.cpp
     ui/stores/options_file_store.cpp)
@@ -46,7 +48,6 @@ add_library(zundabar_ui STATIC
   ui/main_window/playfield_widget.cpp
   ui/main_window/lazy_wave_player.cpp
   ui/options_window/options_window.cpp
-  ui/stores/display_file.cpp
   ui/surroundings.cpp
   ui/window_parts.cpp
   ui/window_zoom.cpp

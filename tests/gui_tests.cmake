@@ -1,4 +1,5 @@
-add_executable(zundabar_settings_tests ui/stores/options_file_store_test.cpp)
+add_executable(zundabar_settings_tests ui/stores/options_file_store_test.cpp
+  ui/stores/display_file_test.cpp)
 target_include_directories(zundabar_settings_tests PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(zundabar_settings_tests PRIVATE zundabar_settings_qt GTest::gtest)
 gtest_discover_tests(zundabar_settings_tests PROPERTIES LABELS core DISCOVERY_TIMEOUT 60)

@@ -1,9 +1,7 @@
 #include "ui/stores/display_file.h"
 
-#include <QDir>
+#include <QByteArray>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include "ui/stderr_report.h"
@@ -11,59 +9,75 @@
 namespace {
 
 // Far more than the three lines the game writes.
-constexpr qint64 kMaxFileBytes = 4096;
+constexpr std::size_t kMaxFileBytes = 4096;
 
-// The line names a path from outside, so control characters in it are shown escaped.
-void tell(const QString& line) { tellOnStderr(printable(line.toStdString())); }
+// The lines name a path and a reason from outside, so control characters in them are shown
+// escaped.
+void tellUnreadable(const std::string& path, const std::string& why) {
+  tellOnStderr("the display settings in " + printable(path) + " cannot be read" +
+               (why.empty() ? "" : " (" + printable(why) + ")") +
+               "; the window opens at its own size");
+}
 
 }  // namespace
 
-DisplayFile::DisplayFile(QString path) : path_(std::move(path)) {}
+DisplayFile::DisplayFile(QString path) : DisplayFile(std::move(path), {}) {}
+
+DisplayFile::DisplayFile(QString path, DiskCalls calls) : path_(std::move(path)), calls_(calls) {}
 
 QString DisplayFile::defaultPath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
          "/Zundabar/display.conf";
 }
 
+std::string DisplayFile::localPath() const { return QFile::encodeName(path_).toStdString(); }
+
 DisplayChoice DisplayFile::load() const {
-  const QFileInfo info(path_);
-  if (!info.exists()) return {};
-  QFile file(path_);
-  // Only a regular file of a plausible size is read, so that reading never blocks.
-  const bool readable =
-      info.isFile() && info.size() <= kMaxFileBytes && file.open(QIODevice::ReadOnly);
+  const std::string path = localPath();
+  const FileContents file = readRegularFile(path, kMaxFileBytes);
+  switch (file.state) {
+    case FileContents::State::Missing:
+      return {};
+    case FileContents::State::NotRegular:
+      tellUnreadable(path, "it is " + file.why + ", not a regular file");
+      return {};
+    case FileContents::State::Unreadable:
+      tellUnreadable(path, file.why);
+      return {};
+    case FileContents::State::TooLarge:
+      tellUnreadable(path, "it is larger than " + std::to_string(kMaxFileBytes) + " bytes");
+      return {};
+    case FileContents::State::Read:
+      break;
+  }
   DisplayChoice choice;
-  bool damaged = !readable;
-  if (readable) {
-    for (const QByteArray& raw : file.readAll().split('\n')) {
-      const QByteArray line = raw.trimmed();
-      bool number = true;
-      if (line.startsWith("Zoom=")) {
-        choice.zoom = line.mid(5).toInt(&number);
-        damaged |= !number || choice.zoom < 1 || choice.zoom > kMaxZoom;
-      } else if (line == "FullScreen=true" || line == "FullScreen=false") {
-        choice.fullScreen = line.endsWith("true");
-      } else {
-        damaged |= !line.isEmpty() && line != "[Display]";
-      }
+  bool damaged = false;
+  for (const QByteArray& raw : QByteArray::fromStdString(file.bytes).split('\n')) {
+    const QByteArray line = raw.trimmed();
+    bool number = true;
+    if (line.startsWith("Zoom=")) {
+      choice.zoom = line.mid(5).toInt(&number);
+      damaged |= !number || choice.zoom < 1 || choice.zoom > kMaxZoom;
+    } else if (line == "FullScreen=true" || line == "FullScreen=false") {
+      choice.fullScreen = line.endsWith("true");
+    } else {
+      damaged |= !line.isEmpty() && line != "[Display]";
     }
   }
   if (damaged) {
-    tell(QString("the display settings in %1 cannot be read; the window opens at its own size")
-             .arg(path_));
+    tellUnreadable(path, {});
     return {};
   }
   return choice;
 }
 
 void DisplayFile::save(const DisplayChoice& choice) const {
-  QDir().mkpath(QFileInfo(path_).absolutePath());
-  QSaveFile file(path_);
-  const QByteArray text = QString("[Display]\nZoom=%1\nFullScreen=%2\n")
-                              .arg(choice.zoom)
-                              .arg(choice.fullScreen ? "true" : "false")
-                              .toUtf8();
-  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-    tell(QString("could not save the display settings to %1: %2").arg(path_, file.errorString()));
+  const std::string text = "[Display]\nZoom=" + std::to_string(choice.zoom) +
+                           "\nFullScreen=" + (choice.fullScreen ? "true" : "false") + "\n";
+  const std::string path = localPath();
+  std::string why;
+  if (!saveGuarded(path, text, calls_, why)) {
+    tellOnStderr("could not save the display settings to " + printable(path) + ": " +
+                 printable(why));
   }
 }

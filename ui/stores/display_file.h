@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <string>
+
+#include "ui/stores/guarded_file.h"
 
 // How the player last saw the main window: its zoom in a window, and whether full screen.
 struct DisplayChoice {
@@ -10,13 +13,17 @@ struct DisplayChoice {
 };
 
 // The display choice, kept per user in a small file of its own beside, not among, the game's
-// four options. Problems are told on stderr and never stop the game: an unreadable file gives
-// the defaults, a failed save leaves the previous file as it was.
+// four options, and guarded as they are: only a regular file is read, without blocking, and a save
+// replaces only a regular or missing file, once the whole new file is on the disk. Problems are
+// told on stderr and never stop the game: an unreadable file gives the defaults, a failed save
+// leaves the previous file byte for byte.
 class DisplayFile {
  public:
   static constexpr int kMaxZoom = 32;
 
   explicit DisplayFile(QString path = defaultPath());
+  // For a test whose disk fails.
+  DisplayFile(QString path, DiskCalls calls);
   // Zundabar/display.conf in the user's configuration folder.
   static QString defaultPath();
   const QString& path() const { return path_; }
@@ -26,5 +33,8 @@ class DisplayFile {
   void save(const DisplayChoice& choice) const;
 
  private:
+  std::string localPath() const;
+
   QString path_;
+  DiskCalls calls_;
 };
