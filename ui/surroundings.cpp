@@ -49,6 +49,9 @@ void secureStandardStreams() {
     }
   }
   std::signal(SIGPIPE, SIG_IGN);
+  // Past a limit on the size of a file, a write then fails with EFBIG and is told like a full
+  // disk, instead of ending the game.
+  std::signal(SIGXFSZ, SIG_IGN);
 }
 
 DisplayGuard::DisplayGuard() : previous_(qInstallMessageHandler(holdOrEnd)) {}

@@ -5,7 +5,8 @@
 
 // Descriptors 0 to 2 that are closed at start are opened on /dev/null, so that no file or
 // connection the game opens later takes their place and receives its stderr; a pipe whose reader
-// has gone never ends the game. Called first thing, before anything opens a file.
+// has gone, or a limit on the size of a file, never ends the game. Called first thing, before
+// anything opens a file.
 void secureStandardStreams();
 
 // While it lives (around making the QApplication), a window system that cannot be reached ends

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Playing big on a 1920 x 1080 screen: Ctrl+Plus doubles the window and play goes on; F11 fills
 # the screen with the picture centred at a whole factor and play goes on; a click on the enlarged
-# credit banner opens the About window; the next start opens at the zoom the player left.
+# credit banner opens the About window; the next start opens at the zoom the player left. Under a
+# limit that allows no file to grow, F11 leaves that choice's file as it was, says why in one line,
+# and play goes on.
 # Usage: zoom_test.sh GAME_BINARY MUSIC_WAV
 E2E_SCREEN=1920x1080
 source "$(dirname "$0")/e2e_lib.sh"
@@ -54,4 +56,21 @@ start_game
 wait_size "$main_window" 984x996
 python3 "$here/send_close.py" "$main_window"
 wait_exit 2 || fail "closing the restarted game did not end it"
+
+# The game's stderr goes through a pipe made before the limit, which binds no pipe.
+display_file=$XDG_CONFIG_HOME/Zundabar/display.conf
+cp "$display_file" "$work/display-before.conf"
+start_game bash -c 'exec 2> >(exec cat); ulimit -f 0; exec "$0"'
+wait_size "$main_window" 984x996
+start_play
+xdotool key F11
+wait_size "$main_window" 1920x1080
+sleep 0.3
+playing full-screen-unsaved 944x892+486+60
+cmp "$work/display-before.conf" "$display_file" || fail "a save past the size limit changed the file"
+quit_with_escape || fail "Escape did not end the game that could not save its display choice"
+[ "$(grep -c 'could not save the display settings' "$work/game.log")" = 1 ] ||
+  fail "not one line for the display choice that could not be saved"
+grep -F "could not save the display settings to $display_file: File too large" "$work/game.log" ||
+  fail "the line does not say the file could not grow"
 echo "passed"

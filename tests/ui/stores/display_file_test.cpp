@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <fstream>
 #include <functional>
 
 namespace {
@@ -66,12 +67,6 @@ std::string snapshot(const std::string& path) {
   return kind;
 }
 
-void write(const std::string& path, const std::string& bytes) {
-  QFile file(QString::fromStdString(path));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
-
 bool temporaryLeftIn(const std::string& folder) {
   return !QDir(QString::fromStdString(folder)).entryList({"*.tmp-*"}, QDir::AllEntries).isEmpty();
 }
@@ -89,14 +84,12 @@ class DisplayFileTest : public ::testing::Test {
   void SetUp() override { ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0); }
 };
 
-template <ssize_t kError>
-ssize_t failingWrite(int, const void*, size_t) {
-  errno = kError;
+ssize_t fullDisk(int, const void*, size_t) {
+  errno = ENOSPC;
   return -1;
 }
-template <int kError>
-int failingFlush(int) {
-  errno = kError;
+int fileTooLarge(int) {
+  errno = EFBIG;
   return -1;
 }
 
@@ -111,8 +104,9 @@ void PrintTo(const FailedWrite& c, std::ostream* out) { *out << c.name; }
 class ADisplaySaveThatCannotReachTheDisk : public DisplayFileTest,
                                            public ::testing::WithParamInterface<FailedWrite> {};
 
+// The reason is the system's own, whichever call met it.
 TEST_P(ADisplaySaveThatCannotReachTheDisk, KeepsTheOldFileAndTellsWhyInOneLine) {
-  write(path, kOldText);
+  std::ofstream(path) << kOldText;
   const std::string before = snapshot(path);
   const ChildRun run = inChild([&] {
     if (GetParam().noFileSizeAllowed) {
@@ -135,13 +129,8 @@ TEST_P(ADisplaySaveThatCannotReachTheDisk, KeepsTheOldFileAndTellsWhyInOneLine) 
 INSTANTIATE_TEST_SUITE_P(
     DisplayFile, ADisplaySaveThatCannotReachTheDisk,
     ::testing::Values(
-        FailedWrite{"FullDisk", {failingWrite<ENOSPC>, ::fsync}, false, "No space left on device"},
-        FailedWrite{"FullDiskAtTheFlush",
-                    {::write, failingFlush<ENOSPC>},
-                    false,
-                    "No space left on device"},
-        FailedWrite{
-            "FileTooLargeAtTheFlush", {::write, failingFlush<EFBIG>}, false, "File too large"},
+        FailedWrite{"FullDisk", {fullDisk, ::fsync}, false, "No space left on device"},
+        FailedWrite{"FileTooLargeAtTheFlush", {::write, fileTooLarge}, false, "File too large"},
         FailedWrite{"NoFileSizeAllowed", {}, true, "File too large"}),
     [](const auto& info) { return std::string(info.param.name); });
 
