@@ -3,6 +3,7 @@
 #   game/  the rules, free of Qt
 #   play/  play control, the music step and the options window's logic, free of Qt
 #   ui/    the Qt adapters: windows, playfield, key state, wave player, the platform stores
+#   win32/ the Windows adapters, beside ui/: the registry store, reports, the wave player
 # tools/, bench/, fuzz/, tests/ and main.cpp stand on top and may include any layer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,6 +12,7 @@ declare -A allowed=(
   [game]="game"
   [play]="game play"
   [ui]="game play ui"
+  [win32]="game play win32"
 )
 
 status=0
