@@ -18,6 +18,8 @@ unset DISPLAY WAYLAND_DISPLAY
 
 case "${1:-}" in
   --make-prefix)
+    # A server left running from an earlier run would keep the old prefix in use.
+    wineserver -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
     wineboot -i
