@@ -19,8 +19,9 @@ bool usable(HANDLE handle) {
 HANDLE parentConsole() {
   static const HANDLE console = [] {
     if (!AttachConsole(ATTACH_PARENT_PROCESS)) return HANDLE{nullptr};
-    const HANDLE output = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE output =
+        CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
     return output == INVALID_HANDLE_VALUE ? HANDLE{nullptr} : output;
   }();
   return console;
