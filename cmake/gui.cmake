@@ -6,6 +6,7 @@ set(CMAKE_AUTORCC ON)
 add_library(zundabar_report STATIC ui/stderr_report.cpp)
 set_target_properties(zundabar_report PROPERTIES POSITION_INDEPENDENT_CODE ON)
 target_include_directories(zundabar_report PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(zundabar_report PUBLIC zundabar_core)
 
 # The stores: the platform's options store (a file of our own on Linux, QSettings on Windows and
 # macOS) and the display choice's file.

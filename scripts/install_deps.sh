@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, playing and testing Zundabar need, if missing.
+# Installs the Debian 12 packages that building, playing and testing Zundabar need, if missing,
+# and what the Windows builds need: the MinGW-w64 cross compilers, Wine (32- and 64-bit) to run
+# their tests, NSIS for the installer, and GoogleTest's source to build it for Windows.
 set -euo pipefail
 
 packages=(
@@ -9,7 +11,19 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick python3 sway wtype grim qt6-wayland
   pulseaudio pulseaudio-utils sox gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   desktop-file-utils appstream dpkg-dev file
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest nsis
+  wine wine64 wine32:i386 fonts-wine
 )
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+
+# wine32 is an i386 package: the architecture must be known to dpkg before apt can find it.
+need_update=0
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo_cmd[@]}" dpkg --add-architecture i386
+  need_update=1
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -17,9 +31,14 @@ for p in "${packages[@]}"; do
 done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
+  need_update=1
+fi
+# A mirror in the middle of a sync can fail one index; the install below still fails loudly when
+# a package it needs cannot be found.
+if ((need_update)); then
+  "${sudo_cmd[@]}" apt-get update -qq || echo "install_deps: apt-get update reported errors" >&2
+fi
+if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
     "${missing[@]}"
 fi

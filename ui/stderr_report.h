@@ -1,13 +1,9 @@
 #pragma once
 
-#include <string>
 #include <string_view>
+
+#include "play/outside_text.h"
 
 // One line on stderr: "zundabar: " and line. A failed write is ignored: the game plays on
 // without its stderr.
 void tellOnStderr(std::string_view line);
-
-// Text from outside the game (a path, a file name, a system's message) as it may be printed:
-// control characters and bytes that are not UTF-8 as \n, \t, \r or \xHH, so that nothing in it
-// can steer the terminal.
-std::string printable(std::string_view outside);

@@ -1,0 +1,4 @@
+# 32-bit Windows, built with MinGW-w64.
+set(CMAKE_SYSTEM_PROCESSOR x86)
+set(ZUNDABAR_MINGW_HOST i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw_common.cmake)

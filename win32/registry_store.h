@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "game/settings_store.h"
+
+// Where Visual Basic's SaveSetting keeps every program's settings, below HKEY_CURRENT_USER.
+inline const std::string kVbSettingsRoot = "Software\\VB and VBA Program Settings";
+
+// The four options as REG_SZ values of HKEY_CURRENT_USER\<root>\ZNDBR\Settings. Every read asks
+// the registry. A value of another type, or longer than 64 characters, reads as missing. A save
+// sets its own value and nothing else in the key. What cannot be read or saved is told once,
+// and a value whose save failed holds in memory until the game ends.
+class RegistryStore final : public SettingsStore {
+ public:
+  using Report = std::function<void(std::string_view line)>;
+
+  explicit RegistryStore(const std::string& root = kVbSettingsRoot, Report report = {});
+
+  std::string get(const std::string& key) override;
+  void save(const std::string& key, const std::string& text) override;
+
+  // The key that holds the values, below HKEY_CURRENT_USER.
+  const std::string& keyPath() const { return keyPath_; }
+
+  static constexpr std::size_t kMaxValueChars = 64;
+
+ private:
+  void tellOnce(const std::string& line);
+  // The key as a report names it.
+  std::string shownKey() const;
+
+  std::string keyPath_;
+  std::wstring wideKeyPath_;
+  Report report_;
+  std::map<std::string, std::string> unsaved_;
+  std::set<std::string> told_;
+};
