@@ -9,9 +9,7 @@
 namespace {
 
 const BakedPicture* bakedPicture(const char* name) {
-  for (int i = 0; i < kBakedPictureCount; ++i) {
-    if (std::strcmp(kBakedPictures[i].name, name) == 0) return &kBakedPictures[i];
-  }
+  if (const BakedPicture* found = findBakedPicture(name)) return found;
   tellOnStderr(std::string("the picture ") + name + " was not built into the game");
   return nullptr;
 }
@@ -28,7 +26,7 @@ QImage gamePictureImage(const char* name) {
   QImage image(baked->width, baked->height, QImage::Format_RGB32);
   QPainter painter(&image);
   for (const BakedArea& area : std::span(baked->areas, baked->areaCount))
-    painter.fillRect(area.rect(), QColor::fromRgb(area.colour));
+    painter.fillRect(areaRect(area), QColor::fromRgb(area.colour));
   return image;
 }
 

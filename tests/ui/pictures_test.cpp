@@ -48,7 +48,7 @@ TEST(GamePictures, TheLandscapesAreasCoverItOnce) {
   ASSERT_FALSE(landscape.areas.empty());
   std::vector<int> fills(static_cast<size_t>(landscape.size.width() * landscape.size.height()));
   for (const BakedArea& area : landscape.areas) {
-    ASSERT_TRUE(QRect(QPoint(0, 0), landscape.size).contains(area.rect()));
+    ASSERT_TRUE(QRect(QPoint(0, 0), landscape.size).contains(areaRect(area)));
     for (int y = area.y; y < area.y + area.height; ++y)
       for (int x = area.x; x < area.x + area.width; ++x)
         ++fills[static_cast<size_t>(y * landscape.size.width() + x)];

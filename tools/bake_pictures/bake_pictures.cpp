@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
   }
   std::ofstream out(argv[1]);
   out << "// Made by zundabar_bake_pictures from the game's pictures when the game was built.\n"
-         "#include \"ui/pictures.h\"\n\nnamespace {\n\n";
+         "#include \"design/game_pictures.h\"\n\nnamespace {\n\n";
   std::vector<std::string> entries;
   bool asAreas = false;
   for (int i = 2; i < argc; ++i) {

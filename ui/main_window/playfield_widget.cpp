@@ -47,7 +47,7 @@ class PlayfieldWidget::Inner final : public QWidget {
     for (const QRect& changed : event->region()) {
       if (zoom_ == 1) {
         for (const BakedArea& area : landscape_.areas) {
-          const QRect part = area.rect() & changed;
+          const QRect part = areaRect(area) & changed;
           if (!part.isEmpty()) painter.fillRect(part, QColor::fromRgb(area.colour));
         }
       } else {
