@@ -25,13 +25,9 @@ class EnterButton final : public QPushButton {
   }
 };
 
-int placeAlong(int start, int length, int areaStart, int areaLength) {
-  // The far end is tried first, so that a window longer than the area starts where it starts.
-  return std::max(areaStart, std::min(start, areaStart + areaLength - length));
-}
-
 }  // namespace
 
+#include "design/display_rules.h"
 #include "ui/pictures.h"
 
 void setUpGameWindow(QWidget* window, const QString& caption) {
@@ -62,8 +58,10 @@ QPushButton* addButton(QWidget* parent, const QString& name, QRect geometry,
 }
 
 QPoint placeInside(QRect frame, QRect area) {
-  return {placeAlong(frame.x(), frame.width(), area.x(), area.width()),
-          placeAlong(frame.y(), frame.height(), area.y(), area.height())};
+  const PixelRect place =
+      placeInside(PixelRect{frame.x(), frame.y(), frame.width(), frame.height()},
+                  PixelRect{area.x(), area.y(), area.width(), area.height()});
+  return {place.x, place.y};
 }
 
 void keepInsideScreen(QWidget* window) {

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/main_window/main_window.h"
+#include "ui/window_parts.h"
 
 DisplayModes::DisplayModes(MainWindow& window, DisplayFile file)
     : window_(window), file_(std::move(file)) {
@@ -43,9 +44,8 @@ QAction* DisplayModes::addAction(const QString& text, const QList<QKeySequence>&
 
 int DisplayModes::largestZoomFitting(QSize area, QSize frame) {
   const QSize design = MainWindow::designGeometry().size();
-  const int zoom = std::min((area.width() - frame.width()) / design.width(),
-                            (area.height() - frame.height()) / design.height());
-  return std::clamp(zoom, 1, DisplayFile::kMaxZoom);
+  return ::largestZoomFitting({area.width(), area.height()}, {design.width(), design.height()},
+                              {frame.width(), frame.height()});
 }
 
 int DisplayModes::largestWindowZoom() const {
@@ -82,12 +82,8 @@ void DisplayModes::show(DisplayChoice choice) {
 
 void DisplayModes::keepOnScreen() {
   if (choice_.fullScreen) return;
-  const QRect area = window_.screen()->availableGeometry();
   const QRect frame = window_.frameGeometry();
-  // The right and bottom edges come inside first; the top-left corner wins should both not fit.
-  const QPoint shift(
-      std::max(std::min(0, area.right() - frame.right()), area.left() - frame.left()),
-      std::max(std::min(0, area.bottom() - frame.bottom()), area.top() - frame.top()));
+  const QPoint shift = placeInside(frame, window_.screen()->availableGeometry()) - frame.topLeft();
   if (!shift.isNull()) window_.move(window_.pos() + shift);
 }
 

@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "design/about_window_design.h"
+#include "design/display_rules.h"
 #include "design/main_window_design.h"
 #include "design/options_window_design.h"
 #include "ui/about_window/about_window.h"
@@ -186,10 +187,10 @@ void MainWindow::showZoomed(int zoom, bool fullScreen) {
   if (fullScreen) {
     if (!fullScreen_) windowedPos_ = pos();
     const QRect screenArea = screen()->geometry();
-    const QSize picture = designGeometry().size() * zoom;
-    zoomPicture(
-        zoom,
-        QPoint(screenArea.width() - picture.width(), screenArea.height() - picture.height()) / 2);
+    const QSize design = designGeometry().size();
+    const PixelRect picture = fullScreenPicture({screenArea.width(), screenArea.height()},
+                                                {design.width(), design.height()}, zoom);
+    zoomPicture(zoom, QPoint(picture.x, picture.y));
     // Without a window manager nothing else makes the window cover the screen.
     setFixedSize(screenArea.size());
     setWindowState(windowState() | Qt::WindowFullScreen);

@@ -50,30 +50,16 @@ DisplayChoice DisplayFile::load() const {
     case FileContents::State::Read:
       break;
   }
-  DisplayChoice choice;
-  bool damaged = false;
-  for (const QByteArray& raw : QByteArray::fromStdString(file.bytes).split('\n')) {
-    const QByteArray line = raw.trimmed();
-    bool number = true;
-    if (line.startsWith("Zoom=")) {
-      choice.zoom = line.mid(5).toInt(&number);
-      damaged |= !number || choice.zoom < 1 || choice.zoom > kMaxZoom;
-    } else if (line == "FullScreen=true" || line == "FullScreen=false") {
-      choice.fullScreen = line.endsWith("true");
-    } else {
-      damaged |= !line.isEmpty() && line != "[Display]";
-    }
-  }
-  if (damaged) {
+  const std::optional<DisplayChoice> choice = parseDisplayChoice(file.bytes);
+  if (!choice) {
     tellUnreadable(path, {});
     return {};
   }
-  return choice;
+  return *choice;
 }
 
 void DisplayFile::save(const DisplayChoice& choice) const {
-  const std::string text = "[Display]\nZoom=" + std::to_string(choice.zoom) +
-                           "\nFullScreen=" + (choice.fullScreen ? "true" : "false") + "\n";
+  const std::string text = displayChoiceText(choice);
   const std::string path = localPath();
   std::string why;
   if (!saveGuarded(path, text, calls_, why)) {

@@ -3,14 +3,8 @@
 #include <QString>
 #include <string>
 
+#include "design/display_rules.h"
 #include "ui/stores/guarded_file.h"
-
-// How the player last saw the main window: its zoom in a window, and whether full screen.
-struct DisplayChoice {
-  int zoom = 1;
-  bool fullScreen = false;
-  bool operator==(const DisplayChoice&) const = default;
-};
 
 // The display choice, kept per user in a small file of its own beside, not among, the game's
 // four options, and guarded as they are: only a regular file is read, without blocking, and a save
@@ -19,8 +13,6 @@ struct DisplayChoice {
 // leaves the previous file byte for byte.
 class DisplayFile {
  public:
-  static constexpr int kMaxZoom = 32;
-
   explicit DisplayFile(QString path = defaultPath());
   // For a test whose disk fails.
   DisplayFile(QString path, DiskCalls calls);

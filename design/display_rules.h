@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "design/twips.h"
+
+// How large the player sees the main window, and the rules both front-ends follow for it: whole
+// zoom factors up to the largest that fits, full screen at the largest factor that fits the
+// whole screen with the picture centred between black bars, and windows kept on the screen.
+
+// The player's choice: a zoom in a window, and whether full screen.
+struct DisplayChoice {
+  int zoom = 1;
+  bool fullScreen = false;
+  bool operator==(const DisplayChoice&) const = default;
+};
+
+constexpr int kMaxZoom = 32;
+
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+};
+
+// The largest whole factor from 1 to kMaxZoom at which the design, with a frame of the given
+// size around it, fits the area; 1 when even that does not fit.
+int largestZoomFitting(PixelSize area, PixelSize design, PixelSize frame = {});
+
+// Where the zoomed picture's top-left corner lies full screen: centred, the rest black.
+PixelRect fullScreenPicture(PixelSize screen, PixelSize design, int zoom);
+
+// Where a window's frame goes so that it lies inside the area: where it is when it already does;
+// the right and bottom edges come inside first, so that a window larger than the area keeps its
+// top-left corner, with the title bar, inside it.
+PixelRect placeInside(PixelRect frame, PixelRect area);
+
+// The choice as the game stores it: "[Display]", "Zoom=N" and "FullScreen=true|false" lines.
+std::string displayChoiceText(const DisplayChoice& choice);
+// The stored choice, or nothing for a text with a line of anything else or a zoom out of range.
+std::optional<DisplayChoice> parseDisplayChoice(std::string_view text);
