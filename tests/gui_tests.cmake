@@ -50,7 +50,7 @@ function(add_game_test name script label timeout_s)
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${script} $<TARGET_FILE:zundabar>
             ${PROJECT_SOURCE_DIR}/assets/Music.wav)
   set_tests_properties(${name} PROPERTIES LABELS ${label} SKIP_RETURN_CODE 77
-    TIMEOUT ${timeout_s})
+    TIMEOUT ${timeout_s} ENVIRONMENT "ZUNDABAR_DESIGN=$<TARGET_FILE:zundabar_design>")
 endfunction()
 
 add_game_test(PlayAFirstGameUnderXvfb play_test.sh e2e 120)

@@ -137,3 +137,10 @@ monkey_falls() {
   done
   return 1
 }
+
+# Where a designed control lies in its window's client area: "X Y WIDTH HEIGHT", or "X Y" of its
+# centre with --centre. The tests give the design tool's path in ZUNDABAR_DESIGN.
+design_place() {
+  "${ZUNDABAR_DESIGN:?ZUNDABAR_DESIGN names the zundabar_design tool}" "$@" ||
+    fail "the design has no $*"
+}

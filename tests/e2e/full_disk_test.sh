@@ -21,9 +21,9 @@ xdotool key F1
 options=$(wait_window "Configuration Options")
 sleep 0.3
 xdotool key Tab Tab Right
-click_in "$options" 168 46   # setProgressionButton
-click_in "$options" 168 46
-click_in "$options" 168 144  # setCratesButton
+click_in "$options" $(design_place --centre optionsWindow setProgressionButton)
+click_in "$options" $(design_place --centre optionsWindow setProgressionButton)
+click_in "$options" $(design_place --centre optionsWindow setCratesButton)
 echo "options file before: $(od -An -c "$work/before.conf" | tr -s ' ' | tr -d '\n')"
 echo "options file after:  $(od -An -c "$settings_file" | tr -s ' ' | tr -d '\n')"
 cmp "$work/before.conf" "$settings_file" || fail "the options file changed on a full disk"
@@ -34,7 +34,7 @@ grep -F "could not save the option Progression to $settings_file: No space left 
   "$work/game.log" || fail "the line does not say the disk is full"
 grep -q 'could not save the option Crates' "$work/game.log" || fail "nothing said for Crates"
 
-click_in "$options" 175 249  # resumeButton
+click_in "$options" $(design_place --centre optionsWindow resumeButton)
 start_play
 status=0
 quit_with_escape || status=$?

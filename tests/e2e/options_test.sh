@@ -17,18 +17,18 @@ xdotool key F1
 options=$(wait_window "Configuration Options")
 sleep 0.3
 shot options-opened
-crop "$options" 182 112 15 15 crates-ticked
+crop "$options" $(design_place optionsWindow cratesBox) crates-ticked
 
 # From Set (the focus) two tabs reach the progression slider.
 xdotool key Tab Tab Right Right Right
-click_in "$options" 168 46   # setProgressionButton
+click_in "$options" $(design_place --centre optionsWindow setProgressionButton)
 stored "Progression=5" || fail "the progression slider's value was not stored"
 
-click_in "$options" 189 119  # cratesBox
-crop "$options" 182 112 15 15 crates-clear
+click_in "$options" $(design_place --centre optionsWindow cratesBox)
+crop "$options" $(design_place optionsWindow cratesBox) crates-clear
 ticked crates-ticked || fail "the crates box was not ticked at first"
 ticked crates-clear && fail "the crates box did not clear"
-click_in "$options" 168 144  # setCratesButton
+click_in "$options" $(design_place --centre optionsWindow setCratesButton)
 stored "Crates=False" || fail "unticking crates and Set did not store False"
 echo "stored: $(tr '\n' ' ' <"$settings_file")"
 
@@ -43,21 +43,21 @@ start_game
 xdotool key F1
 options=$(wait_window "Configuration Options")
 sleep 0.3
-crop "$options" 182 112 15 15 crates-after-restart
+crop "$options" $(design_place optionsWindow cratesBox) crates-after-restart
 shot options-after-restart
 ticked crates-after-restart && fail "after a new start the crates box is not clear"
-click_in "$options" 175 249  # resumeButton
+click_in "$options" $(design_place --centre optionsWindow resumeButton)
 sleep 0.3
 
 focus_main
 xdotool key BackSpace
 sleep 0.3
-click_in "$main_window" 246 479  # the credit banner
+click_in "$main_window" $(design_place --centre mainWindow creditBanner)
 about=$(wait_window "About Zundabar")
 sleep 0.3
 shot about-opened
 shot before-close
-click_in "$about" 156 242    # closeButton
+click_in "$about" $(design_place --centre aboutWindow closeButton)
 sleep 0.5
 picture_moves after-close || fail "Close did not start play"
 [ "$(windows_named 'About Zundabar')" -eq 0 ] || fail "the About window is still shown"

@@ -294,12 +294,12 @@ sleep 0.3
 shot options
 # From Set (the focus) two tabs reach the progression slider; its Set stores the value.
 for key in Tab Tab Right Right Right; do tap "$key"; done
-click_at "$options_x" "$options_y" 168 46 # setProgressionButton
+click_at "$options_x" "$options_y" $(design_place --centre optionsWindow setProgressionButton)
 stored Progression=5 || fail "the progression slider's value was not stored"
-click_at "$options_x" "$options_y" 189 119 # cratesBox
-click_at "$options_x" "$options_y" 168 144 # setCratesButton
+click_at "$options_x" "$options_y" $(design_place --centre optionsWindow cratesBox)
+click_at "$options_x" "$options_y" $(design_place --centre optionsWindow setCratesButton)
 stored Crates=False || fail "unticking crates and Set did not store False"
-click_at "$options_x" "$options_y" 175 249 # resumeButton
+click_at "$options_x" "$options_y" $(design_place --centre optionsWindow resumeButton)
 [ "$(windows_named "Configuration Options")" -eq 0 ] || fail "Resume Game left the options shown"
 picture_moves after-options || close_message_box || fail "Resume Game did not resume play"
 echo "F1: the options window stored Progression=5 and Crates=False, Resume Game played on"
@@ -308,7 +308,7 @@ echo "F1: the options window stored Progression=5 and Crates=False, Resume Game 
 # (Opened while paused, it would leave the start listener running beside the game tick.)
 for _ in 1 2 3; do
   close_message_box || true
-  click_at "$main_x" "$main_y" 246 479 # the credit banner
+  click_at "$main_x" "$main_y" $(design_place --centre mainWindow creditBanner)
   found=$(wait_window "About Zundabar" 2>/dev/null) && break
 done
 read -r _ about_x about_y size <<<"$found"
@@ -316,7 +316,7 @@ wait_size "About Zundabar" 312x289
 sleep 0.3
 shot about
 picture_moves about-open && fail "play went on behind the About window"
-click_at "$about_x" "$about_y" 156 242 # closeButton
+click_at "$about_x" "$about_y" $(design_place --centre aboutWindow closeButton)
 [ "$(windows_named "About Zundabar")" -eq 0 ] || fail "the About window is still shown"
 picture_moves after-about || close_message_box || fail "Close did not start play"
 echo "About: opened from the credit banner, Close started play"

@@ -42,10 +42,11 @@ picture=$(convert "$shots/full-screen.png" -format '%@' info:)
 [ "$picture" = "984x996+468+42" ] || fail "the full-screen picture lies at $picture"
 playing full-screen 944x892+486+60
 
-xdotool mousemove 960 1000 click 1  # the banner's centre, 2 x (246, 479) into the picture
+read -r banner_x banner_y < <(design_place --centre mainWindow creditBanner 2)
+xdotool mousemove $((468 + banner_x)) $((42 + banner_y)) click 1
 about=$(wait_window 'About Zundabar')
 wait_size "$about" 624x578
-click_in "$about" 312 484
+click_in "$about" $(design_place --centre aboutWindow closeButton 2)
 focus_main
 xdotool key F11
 wait_size "$main_window" 984x996
