@@ -8,7 +8,7 @@
 #include "design/about_window_design.h"
 #include "design/main_window_design.h"
 #include "design/options_window_design.h"
-#include "tests/fakes/fake_ports.h"
+#include "tests/ui/main_window/main_window_fixture.h"
 #include "ui/about_window/about_window.h"
 #include "ui/designed_window.h"
 #include "ui/main_window/main_window.h"
@@ -70,18 +70,7 @@ void expectBuiltAsDesigned(const QWidget* window, const WindowDesign& design,
   }
 }
 
-class DesignedWindows : public ::testing::Test {
- protected:
-  FakeKeys keys;
-  FakeStore store;
-  FakeWavePlayer player;
-  ScriptedRandom random;
-  std::unique_ptr<MainWindow> form;
-  void SetUp() override {
-    random.values = {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.01f};
-    form = std::make_unique<MainWindow>(keys, store, player, random);
-  }
-};
+using DesignedWindows = MainWindowFixture;
 
 TEST_F(DesignedWindows, AreBuiltControlByControlAsDesigned) {
   // The level setup before the first showing writes the numbers and the labels' colours.

@@ -1,33 +1,15 @@
 #include "tools/trace/trace_ports.h"
 
+#include "design/main_window_design.h"
+
 namespace trace {
 
 namespace {
 
-const char* labelName(LabelId label) {
-  switch (label) {
-    case LabelId::StartPrompt:
-      return "startPrompt";
-    case LabelId::JumpsCaption:
-      return "jumpsCaption";
-    case LabelId::Level:
-      return "level";
-    case LabelId::Jumps:
-      return "jumps";
-    case LabelId::Score:
-      return "score";
-  }
-  return "?";
-}
-
-const char* timerName(TimerId timer) {
-  switch (timer) {
-    case TimerId::Tick:
-      return "tick";
-    case TimerId::Listener:
-      return "listener";
-    case TimerId::MusicReplay:
-      return "musicReplay";
+// The names the windows' design gives the labels and timers.
+std::string_view timerName(TimerId timer) {
+  for (const TimerDesign& t : mainWindowDesign().timers) {
+    if (t.id == timer) return t.name;
   }
   return "?";
 }
