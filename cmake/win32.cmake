@@ -49,9 +49,10 @@ target_link_libraries(zundabar_win32_windows PUBLIC zundabar_win32_layout zundab
 enable_language(RC)
 set(ZUNDABAR_ICON ${PROJECT_SOURCE_DIR}/assets/icons/zundabar.ico)
 set(ZUNDABAR_MANIFEST ${PROJECT_SOURCE_DIR}/win32/zundabar.manifest)
+set(ZUNDABAR_FALLBACK_SANS ${PROJECT_SOURCE_DIR}/assets/RobotoCondensed-Regular.ttf)
 configure_file(win32/zundabar.rc.in ${PROJECT_BINARY_DIR}/zundabar.rc @ONLY)
 set_source_files_properties(${PROJECT_BINARY_DIR}/zundabar.rc PROPERTIES
-  OBJECT_DEPENDS "${ZUNDABAR_ICON};${ZUNDABAR_MANIFEST}")
+  OBJECT_DEPENDS "${ZUNDABAR_ICON};${ZUNDABAR_MANIFEST};${ZUNDABAR_FALLBACK_SANS}")
 
 add_executable(zundabar WIN32 win32/win_main.cpp ${PROJECT_BINARY_DIR}/zundabar.rc)
 target_link_libraries(zundabar PRIVATE zundabar_win32_windows)

@@ -4,12 +4,47 @@
 
 namespace {
 
+constexpr wchar_t kSansFace[] = L"MS Sans Serif";
+// Our own narrow sans, built into the program, for a system without MS Sans Serif (Wine puts a
+// far wider font in its place, and the labels would wrap where they were not designed to).
+constexpr wchar_t kFallbackSansFace[] = L"Roboto Condensed";
+
+bool systemHasFace(const wchar_t* face) {
+  HFONT font =
+      CreateFontW(0, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(screen, font);
+  wchar_t chosen[LF_FACESIZE] = {};
+  GetTextFaceW(screen, LF_FACESIZE, chosen);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(font);
+  return lstrcmpiW(chosen, face) == 0;
+}
+
+bool loadFallbackSans() {
+  HRSRC resource = FindResourceW(nullptr, L"FALLBACKSANS", RT_RCDATA);
+  HGLOBAL data = resource ? LoadResource(nullptr, resource) : nullptr;
+  if (!data) return false;
+  DWORD installed = 0;
+  return AddFontMemResourceEx(LockResource(data), SizeofResource(nullptr, resource), nullptr,
+                              &installed) != nullptr;
+}
+
+// Decided once, at the first window.
+const wchar_t* sansFace() {
+  static const wchar_t* face =
+      systemHasFace(kSansFace) || !loadFallbackSans() ? kSansFace : kFallbackSansFace;
+  return face;
+}
+
 HFONT makeFont(FontRole role, int dpi) {
   const bool serif = role == FontRole::Location;
   return CreateFontW(
       fontHeightForDpi(fontPoints(role), dpi), 0, 0, 0, FW_NORMAL, FALSE, role == FontRole::Number,
       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-      DEFAULT_PITCH | (serif ? FF_ROMAN : FF_SWISS), serif ? L"MS Serif" : L"MS Sans Serif");
+      DEFAULT_PITCH | (serif ? FF_ROMAN : FF_SWISS), serif ? L"MS Serif" : sansFace());
 }
 
 }  // namespace
