@@ -21,18 +21,8 @@ target_link_libraries(zundabar_settings_qt PUBLIC zundabar_core zundabar_report 
 # The pictures are decoded when the game is built, into a source of the program.
 add_executable(zundabar_bake_pictures tools/bake_pictures/bake_pictures.cpp)
 target_link_libraries(zundabar_bake_pictures PRIVATE Qt6::Gui)
-set(ZUNDABAR_PICTURES player_up.png player_down.png cloud.png crate.png app_icon.png pi_sign.png
-  maker_banner.png credit_banner.bmp)
-# The landscape, drawn a part at a time, is kept as the rectangles of one colour that make it up.
-set(ZUNDABAR_FLAT_PICTURES landscape.png)
-list(TRANSFORM ZUNDABAR_PICTURES PREPEND ${PROJECT_SOURCE_DIR}/assets/)
-list(TRANSFORM ZUNDABAR_FLAT_PICTURES PREPEND ${PROJECT_SOURCE_DIR}/assets/)
-set(ZUNDABAR_BAKED_PICTURES ${PROJECT_BINARY_DIR}/baked_pictures.cpp)
-add_custom_command(OUTPUT ${ZUNDABAR_BAKED_PICTURES}
-  COMMAND zundabar_bake_pictures ${ZUNDABAR_BAKED_PICTURES} ${ZUNDABAR_PICTURES}
-          --areas ${ZUNDABAR_FLAT_PICTURES}
-  DEPENDS zundabar_bake_pictures ${ZUNDABAR_PICTURES} ${ZUNDABAR_FLAT_PICTURES}
-  COMMENT "Decoding the game's pictures" VERBATIM)
+include(${PROJECT_SOURCE_DIR}/cmake/pictures.cmake)
+zundabar_bake_pictures(zundabar_bake_pictures)
 set_source_files_properties(${ZUNDABAR_BAKED_PICTURES} PROPERTIES SKIP_AUTOGEN ON)
 
 add_library(zundabar_ui STATIC

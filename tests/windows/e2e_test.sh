@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# Plays the Windows game under Wine on a private X server, with real keys and clicks:
+#   e2e_test.sh ZUNDABAR.EXE MUSIC.WAV
+# Space starts, the level ends in its message box, Return closes it, F1 opens the options
+# window, its jump Set button stores the option in the registry, Resume Game plays on, a click
+# on the credit banner opens About and Close plays on, and Escape ends the game with status 0.
+# Screenshots go to $E2E_SHOTS when it is set. Every wait is bounded.
+set -euo pipefail
+
+exe=$(realpath "$1")
+music=$(realpath "$2")
+work=$(mktemp -d)
+export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winemenubuilder.exe=d"
+# A 64-bit program runs on Wine's 64-bit loader directly, with or without its 32-bit half.
+wine=wine
+if file -b "$exe" | grep -q 'PE32+' && [ -x /usr/lib/wine/wine64 ]; then
+  wine=/usr/lib/wine/wine64
+  export WINELOADER=$wine
+fi
+
+xvfb_pid=""
+game_pid=""
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "e2e: $*" >&2
+  shot failure
+  exit 1
+}
+
+shot() {
+  if [ -n "${E2E_SHOTS:-}" ] && [ -n "${DISPLAY:-}" ]; then
+    mkdir -p "$E2E_SHOTS"
+    import -window root "$E2E_SHOTS/$1.png" 2>/dev/null || true
+  fi
+}
+
+# Waits up to $1 seconds for a visible window whose title is exactly $2; prints its id.
+wait_window() {
+  local seconds=$1 title=$2 id
+  for ((i = 0; i < seconds * 5; i++)); do
+    id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | tail -1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.2
+  done
+  return 1
+}
+
+# Waits up to $1 seconds until no visible window has the title $2.
+wait_gone() {
+  local seconds=$1 title=$2
+  for ((i = 0; i < seconds * 5; i++)); do
+    xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
+
+# Clicks the middle of a control given in twips (15 to a pixel at 96 dpi) in a window's client
+# area, which without a window manager is the whole X window.
+click_twips() {
+  local window=$1 left=$2 top=$3 width=$4 height=$5
+  xdotool mousemove --window "$window" $(((2 * left + width) / 30)) $(((2 * top + height) / 30)) \
+    click 1
+}
+
+echo "e2e: making a Wine prefix"
+(unset DISPLAY; "$wine" wineboot -i >/dev/null 2>&1; wineserver -w)
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for ((i = 0; i < 50; i++)); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb gave no display"
+export DISPLAY=:$(head -1 "$work/display")
+
+mkdir "$work/game"
+cp "$music" "$work/game/Music.wav"
+(cd "$work/game" && exec "$wine" "$exe") &
+game_pid=$!
+
+main=$(wait_window 60 Zundabar) || fail "no main window"
+sleep 1
+shot start
+xdotool key --window "$main" space
+sleep 2
+shot play
+
+# Steer right now and then until the level's message box opens beside the main window.
+for ((i = 0; i < 600; i++)); do
+  [ "$(count_windows Zundabar)" -ge 2 ] && break
+  ((i % 10 == 0)) && xdotool key --window "$main" Right
+  sleep 0.2
+done
+[ "$(count_windows Zundabar)" -ge 2 ] || fail "no end-of-level message"
+shot message
+xdotool key Return
+for ((i = 0; i < 50; i++)); do
+  [ "$(count_windows Zundabar)" -lt 2 ] && break
+  sleep 0.2
+done
+[ "$(count_windows Zundabar)" -lt 2 ] || fail "the message stayed open"
+
+xdotool key --window "$main" F1
+options=$(wait_window 15 "Configuration Options") || fail "F1 opened no options window"
+sleep 0.5
+shot options
+click_twips "$options" 2093 1260 855 330  # the jump Set button
+stored=""
+for ((i = 0; i < 25; i++)); do
+  stored=$("$wine" reg query 'HKCU\Software\VB and VBA Program Settings\ZNDBR\Settings' \
+    /v Jump 2>/dev/null | tr -d '\r' | awk '$1 == "Jump" {print $3}' || true)
+  [ -n "$stored" ] && break
+  sleep 0.2
+done
+[[ "$stored" =~ ^([1-9]|10)$ ]] || fail "the jump Set button stored '$stored'"
+echo "e2e: Jump stored as $stored"
+click_twips "$options" 1837 3465 1590 540  # Resume Game
+wait_gone 10 "Configuration Options" || fail "Resume Game left the options window open"
+
+click_twips "$main" 2460 6975 2475 420  # the credit banner
+about=$(wait_window 15 "About Zundabar") || fail "the credit banner opened no About window"
+sleep 0.5
+shot about
+click_twips "$about" 1860 3465 960 330  # Close
+wait_gone 10 "About Zundabar" || fail "Close left the About window open"
+
+xdotool key --window "$main" Escape
+status=""
+for ((i = 0; i < 50; i++)); do
+  if ! kill -0 "$game_pid" 2>/dev/null; then
+    wait "$game_pid" && status=0 || status=$?
+    break
+  fi
+  sleep 0.2
+done
+game_pid=""
+[ "$status" = 0 ] || fail "Escape did not end the game with status 0 (status '$status')"
+echo "e2e: passed"

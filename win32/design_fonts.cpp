@@ -1,0 +1,87 @@
+#include "win32/design_fonts.h"
+
+#include "win32/scaled_design.h"
+
+namespace {
+
+constexpr wchar_t kSansFace[] = L"MS Sans Serif";
+// Our own narrow sans, built into the program, for a system without MS Sans Serif (Wine puts a
+// far wider font in its place, and the labels would wrap where they were not designed to).
+constexpr wchar_t kFallbackSansFace[] = L"Roboto Condensed";
+
+bool systemHasFace(const wchar_t* face) {
+  HFONT font =
+      CreateFontW(0, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(screen, font);
+  wchar_t chosen[LF_FACESIZE] = {};
+  GetTextFaceW(screen, LF_FACESIZE, chosen);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(font);
+  return lstrcmpiW(chosen, face) == 0;
+}
+
+bool loadFallbackSans() {
+  HRSRC resource = FindResourceW(nullptr, L"FALLBACKSANS", RT_RCDATA);
+  HGLOBAL data = resource ? LoadResource(nullptr, resource) : nullptr;
+  if (!data) return false;
+  DWORD installed = 0;
+  return AddFontMemResourceEx(LockResource(data), SizeofResource(nullptr, resource), nullptr,
+                              &installed) != nullptr;
+}
+
+// Decided once, at the first window.
+const wchar_t* sansFace() {
+  static const wchar_t* face =
+      systemHasFace(kSansFace) || !loadFallbackSans() ? kSansFace : kFallbackSansFace;
+  return face;
+}
+
+HFONT makeFont(FontRole role, int dpi) {
+  const bool serif = role == FontRole::Location;
+  return CreateFontW(
+      fontHeightForDpi(fontPoints(role), dpi), 0, 0, 0, FW_NORMAL, FALSE, role == FontRole::Number,
+      FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+      DEFAULT_PITCH | (serif ? FF_ROMAN : FF_SWISS), serif ? L"MS Serif" : sansFace());
+}
+
+}  // namespace
+
+DesignFonts::DesignFonts(int dpi) {
+  for (FontRole role : {FontRole::Default, FontRole::Number, FontRole::Location}) {
+    fonts_[static_cast<size_t>(role)] = makeFont(role, dpi);
+  }
+}
+
+DesignFonts::~DesignFonts() {
+  for (HFONT font : fonts_) {
+    if (font) DeleteObject(font);
+  }
+}
+
+COLORREF toColorRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
+
+void drawLabel(HDC dc, RECT box, std::wstring_view text, COLORREF back, COLORREF fore, HFONT font,
+               bool wraps) {
+  HBRUSH brush = CreateSolidBrush(back);
+  FillRect(dc, &box, brush);
+  DeleteObject(brush);
+  HGDIOBJ previousFont = SelectObject(dc, font);
+  const int previousMode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF previousColour = SetTextColor(dc, fore);
+  DrawTextW(dc, text.data(), static_cast<int>(text.size()), &box,
+            DT_LEFT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+  SetTextColor(dc, previousColour);
+  SetBkMode(dc, previousMode);
+  SelectObject(dc, previousFont);
+}
+
+int textWidth(HDC dc, std::wstring_view text, HFONT font) {
+  HGDIOBJ previousFont = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previousFont);
+  return size.cx;
+}

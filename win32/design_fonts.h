@@ -1,0 +1,34 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string_view>
+
+#include "design/window_design.h"
+
+// The designed fonts of a window, made for its resolution: "MS Sans Serif" 8 points, the numbers
+// in 13.5 points underlined, the options location in "MS Serif" 6.75 points.
+class DesignFonts {
+ public:
+  explicit DesignFonts(int dpi);
+  ~DesignFonts();
+  DesignFonts(const DesignFonts&) = delete;
+  DesignFonts& operator=(const DesignFonts&) = delete;
+
+  HFONT font(FontRole role) const { return fonts_[static_cast<size_t>(role)]; }
+
+ private:
+  std::array<HFONT, 3> fonts_{};
+};
+
+COLORREF toColorRef(Rgb colour);
+
+// A label as the game's windows show it: its back colour filled behind the text, the text in the
+// fore colour, left-aligned, wrapped at word boundaries inside the box unless told otherwise, and
+// cut off at the box's edges.
+void drawLabel(HDC dc, RECT box, std::wstring_view text, COLORREF back, COLORREF fore, HFONT font,
+               bool wraps);
+
+// How wide the text is on one line in that font.
+int textWidth(HDC dc, std::wstring_view text, HFONT font);

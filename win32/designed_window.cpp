@@ -1,0 +1,204 @@
+#include "win32/designed_window.h"
+
+#include <commctrl.h>
+
+#include "design/options_window_design.h"
+#include "game/option_rules.h"
+#include "win32/dpi.h"
+#include "win32/scaled_design.h"
+#include "win32/utf16.h"
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZundabarWindow";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+HWND createControl(const ControlDesign& c, HWND parent, HINSTANCE instance, int id) {
+  const std::wstring caption = toUtf16(c.caption);
+  const auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+  const DWORD child = WS_CHILD | WS_VISIBLE;
+  switch (c.kind) {
+    case ControlKind::Label:
+      return CreateWindowExW(0, L"STATIC", caption.c_str(),
+                             child | SS_NOPREFIX | (c.wraps ? SS_LEFT : SS_LEFTNOWORDWRAP), 0, 0, 0,
+                             0, parent, menu, instance, nullptr);
+    case ControlKind::PushButton:
+      return CreateWindowExW(0, L"BUTTON", caption.c_str(), child | WS_TABSTOP | BS_PUSHBUTTON, 0,
+                             0, 0, 0, parent, menu, instance, nullptr);
+    case ControlKind::CheckBox:
+      return CreateWindowExW(0, L"BUTTON", caption.c_str(), child | WS_TABSTOP | BS_AUTOCHECKBOX, 0,
+                             0, 0, 0, parent, menu, instance, nullptr);
+    case ControlKind::Slider: {
+      HWND slider =
+          CreateWindowExW(0, TRACKBAR_CLASSW, L"", child | WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS, 0,
+                          0, 0, 0, parent, menu, instance, nullptr);
+      SendMessageW(slider, TBM_SETRANGE, FALSE,
+                   MAKELPARAM(options::kSliderMin, options::kSliderMax));
+      SendMessageW(slider, TBM_SETLINESIZE, 0, 1);
+      SendMessageW(slider, TBM_SETPAGESIZE, 0, kSliderPageStep);
+      SendMessageW(slider, TBM_SETTICFREQ, 1, 0);
+      return slider;
+    }
+    case ControlKind::Picture:
+    case ControlKind::Playfield:
+      break;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void DesignedWindow::registerClass(HINSTANCE instance) {
+  WNDCLASSEXW c{};
+  c.cbSize = sizeof c;
+  c.lpfnWndProc = procedure;
+  c.hInstance = instance;
+  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  c.hIcon = LoadIconW(instance, L"APPICON");
+  c.lpszClassName = kClassName;
+  RegisterClassExW(&c);
+}
+
+DesignedWindow::DesignedWindow(const WindowDesign& design, HWND owner, HINSTANCE instance)
+    : design_(design) {
+  const int dpi = static_cast<int>(dpiForWindow(owner));
+  const PixelRect client = scaledClient(design, dpi);
+  RECT outer = outerForClient(
+      {client.x, client.y, client.x + client.width, client.y + client.height}, kStyle, 0, dpi);
+  const bool placed = design.placement.has_value();
+  window_ = CreateWindowExW(0, kClassName, toUtf16(design.caption).c_str(), kStyle,
+                            placed ? outer.left : CW_USEDEFAULT, placed ? outer.top : CW_USEDEFAULT,
+                            outer.right - outer.left, outer.bottom - outer.top, owner, nullptr,
+                            instance, this);
+  if (!window_) return;
+  createControls(instance);
+  layOut(static_cast<int>(dpiForWindow(window_)), nullptr);
+}
+
+DesignedWindow::~DesignedWindow() {
+  if (window_) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+}
+
+void DesignedWindow::createControls(HINSTANCE instance) {
+  for (size_t i = 0; i < design_.controls.size(); ++i) {
+    const ControlDesign& c = design_.controls[i];
+    if (c.kind == ControlKind::Picture) {
+      pictures_.push_back(std::make_unique<PictureControl>(window_, instance, c.caption.c_str()));
+      controls_.push_back(pictures_.back()->handle());
+      continue;
+    }
+    controls_.push_back(createControl(c, window_, instance, kFirstControlId + static_cast<int>(i)));
+  }
+  // The dialog keys move through the controls in window order: the keyboard order first.
+  const std::vector<const ControlDesign*> order = design_.tabOrder();
+  for (auto c = order.rbegin(); c != order.rend(); ++c) {
+    SetWindowPos(control((*c)->name), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
+  lastFocus_ = control(design_.firstFocus);
+}
+
+HWND DesignedWindow::control(std::string_view name) const {
+  for (size_t i = 0; i < design_.controls.size(); ++i) {
+    if (design_.controls[i].name == name) return controls_[i];
+  }
+  return nullptr;
+}
+
+const ControlDesign* DesignedWindow::designOf(HWND control) const {
+  for (size_t i = 0; i < controls_.size(); ++i) {
+    if (controls_[i] == control) return &design_.controls[i];
+  }
+  return nullptr;
+}
+
+void DesignedWindow::layOut(int dpi, const RECT* suggested) {
+  fonts_ = std::make_unique<DesignFonts>(dpi);
+  for (size_t i = 0; i < design_.controls.size(); ++i) {
+    const ControlDesign& c = design_.controls[i];
+    const PixelRect r = scaledControl(c, dpi);
+    SetWindowPos(controls_[i], nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->font(c.font)), TRUE);
+  }
+  for (auto& picture : pictures_) picture->setDpi(dpi);
+  // The client area keeps its designed size at the new resolution.
+  const PixelRect client = scaledClient(design_, dpi);
+  RECT outer = outerForClient({0, 0, client.width, client.height}, kStyle, 0, dpi);
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
+  if (suggested) {
+    SetWindowPos(window_, nullptr, suggested->left, suggested->top, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
+}
+
+void DesignedWindow::show() {
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+  SetActiveWindow(window_);
+  if (lastFocus_) SetFocus(lastFocus_);
+}
+
+void DesignedWindow::hide() {
+  ShowWindow(window_, SW_HIDE);
+  // Play goes on in the main window, which takes the keyboard back.
+  if (HWND owner = GetWindow(window_, GW_OWNER)) SetForegroundWindow(owner);
+}
+
+LRESULT CALLBACK DesignedWindow::procedure(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<DesignedWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
+  return self->onMessage(message, wParam, lParam);
+}
+
+LRESULT DesignedWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam);
+      const int index = id - kFirstControlId;
+      if (HIWORD(wParam) == BN_CLICKED && index >= 0 &&
+          index < static_cast<int>(design_.controls.size())) {
+        clicked(design_.controls[index]);
+      }
+      // IDCANCEL from Escape and IDOK from Enter away from a button do nothing.
+      return 0;
+    }
+    case WM_HSCROLL:
+      if (const ControlDesign* c = designOf(reinterpret_cast<HWND>(lParam))) scrolled(*c);
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(window_, focus)) lastFocus_ = focus;
+      } else if (lastFocus_) {
+        SetFocus(lastFocus_);
+      }
+      return 0;
+    case WM_DPICHANGED:
+      layOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_CLOSE:
+      // Closed by its title bar, Alt+F4 or the system: it acts as the window's own button and is
+      // destroyed, so that its next opening starts afresh.
+      if (IsWindowVisible(window_)) closedOtherwise();
+      DestroyWindow(window_);
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}

@@ -1,0 +1,80 @@
+#include "win32/picture_control.h"
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZundabarPicture";
+
+}  // namespace
+
+void PictureControl::registerClass(HINSTANCE instance) {
+  WNDCLASSEXW c{};
+  c.cbSize = sizeof c;
+  c.lpfnWndProc = procedure;
+  c.hInstance = instance;
+  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  c.lpszClassName = kClassName;
+  RegisterClassExW(&c);
+}
+
+PictureControl::PictureControl(HWND parent, HINSTANCE instance, const char* pictureName,
+                               std::function<void()> onClick)
+    : pictureName_(pictureName), onClick_(std::move(onClick)) {
+  window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr,
+                            instance, this);
+}
+
+PictureControl::~PictureControl() {
+  if (window_ && IsWindow(window_)) SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+}
+
+void PictureControl::setDpi(int dpi) {
+  picture_ = gamePicture(pictureName_, dpi);
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+LRESULT CALLBACK PictureControl::procedure(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<PictureControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      self->picture_.draw(dc, 0, 0);
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_SETCURSOR:
+      if (self->onClick_ && LOWORD(lParam) == HTCLIENT) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+      }
+      break;
+    case WM_LBUTTONDOWN:
+      self->pressed_ = true;
+      SetCapture(window);
+      return 0;
+    case WM_LBUTTONUP: {
+      // A click is a press and a release both on the picture.
+      const bool wasPressed = self->pressed_;
+      self->pressed_ = false;
+      ReleaseCapture();
+      RECT area;
+      GetClientRect(window, &area);
+      const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      if (wasPressed && PtInRect(&area, at) && self->onClick_) self->onClick_();
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      self->pressed_ = false;
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "win32/gdi_picture.h"
+
+// A child window that shows one game picture at its own size on the window's button face (a
+// transparent picture lets the face show through). A click on it runs its click action; with
+// one, the mouse pointer over it is a hand.
+class PictureControl {
+ public:
+  static void registerClass(HINSTANCE instance);
+
+  PictureControl(HWND parent, HINSTANCE instance, const char* pictureName,
+                 std::function<void()> onClick = {});
+  ~PictureControl();
+  PictureControl(const PictureControl&) = delete;
+  PictureControl& operator=(const PictureControl&) = delete;
+
+  HWND handle() const { return window_; }
+  // The picture made anew for the window's resolution.
+  void setDpi(int dpi);
+
+ private:
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND window_ = nullptr;
+  const char* pictureName_;
+  std::function<void()> onClick_;
+  GdiPicture picture_;
+  bool pressed_ = false;
+};
