@@ -2,10 +2,24 @@
 # Runs a Windows program under Wine in the test run's private prefix (WINEPREFIX):
 #   wine_run.sh --make-prefix      makes a fresh prefix (the first step of a test run)
 #   wine_run.sh --end              ends the prefix's Wine server (the last step)
-#   wine_run.sh PROGRAM.exe ARGS   runs the program there and ends with its status
+#   wine_run.sh --runs-32-bit      succeeds when this machine can run 32-bit Windows programs
+#   wine_run.sh PROGRAM.exe ARGS   runs the program there and ends with its status, or with 77
+#                                  (skipped) for a 32-bit program that this machine cannot run
 # A 64-bit prefix runs both 32- and 64-bit programs. No display is used: the test programs are
 # console programs, and Wine must never wait for an X server that a test run does not have.
 set -euo pipefail
+
+readonly wine32_loader=/usr/lib/wine/wine
+readonly wine64_loader=/usr/lib/wine/wine64
+
+# Wine's 32-bit side runs only where wine32 is installed and the kernel runs 32-bit x86 programs;
+# some virtual machines do not.
+runs_32_bit() { "$wine32_loader" --version >/dev/null 2>&1; }
+
+if [ "${1:-}" = --runs-32-bit ]; then
+  runs_32_bit && exit 0
+  exit 1
+fi
 
 if [ -z "${WINEPREFIX:-}" ]; then
   echo "wine_run.sh: WINEPREFIX names no prefix; the test run sets it" >&2
@@ -16,13 +30,21 @@ export WINEPREFIX WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winemenubuilder.exe=d"
 unset DISPLAY WAYLAND_DISPLAY
 
+# The wine command starts the 32-bit loader whenever wine32 is installed, which hands 64-bit
+# programs on to the 64-bit one; without a 32-bit side the 64-bit loader is started directly.
+wine=(wine)
+if ! runs_32_bit; then
+  export WINELOADER=$wine64_loader
+  wine=("$wine64_loader")
+fi
+
 case "${1:-}" in
   --make-prefix)
     # A server left running from an earlier run would keep the old prefix in use.
     wineserver -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
-    wineboot -i
+    "${wine[@]}" wineboot -i
     # wineboot returns before the new registry is written out; the server ends once it is.
     wineserver -w
     ;;
@@ -30,10 +52,15 @@ case "${1:-}" in
     wineserver -k 2>/dev/null || true
     ;;
   "")
-    echo "usage: wine_run.sh --make-prefix | --end | PROGRAM.exe [ARGS...]" >&2
+    echo "usage: wine_run.sh --make-prefix | --end | --runs-32-bit | PROGRAM.exe [ARGS...]" >&2
     exit 2
     ;;
   *)
-    exec wine "$@"
+    if ! runs_32_bit && file -b "$1" | grep -q '^PE32 '; then
+      echo "wine_run.sh: skipped: this machine cannot run 32-bit Windows programs" \
+        "(no wine32, or a kernel without 32-bit x86 programs)" >&2
+      exit 77
+    fi
+    exec "${wine[@]}" "$@"
     ;;
 esac

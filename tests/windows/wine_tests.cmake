@@ -23,5 +23,6 @@ function(zundabar_add_wine_test target)
     LABELS "windows;${ARGN}"
     FIXTURES_REQUIRED WinePrefix
     ENVIRONMENT WINEPREFIX=${ZUNDABAR_WINE_PREFIX}
+    SKIP_RETURN_CODE 77
     TIMEOUT 300)
 endfunction()
