@@ -1,8 +1,6 @@
 # The Windows packages, made from a stand-in for the game's program so that they can be tested
 # in any Windows build, installed and uninstalled in the test run's Wine prefix.
 add_executable(zundabar_stand_in_game WIN32 stand_in_game.cpp)
-target_compile_definitions(zundabar_stand_in_game PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN)
-target_link_options(zundabar_stand_in_game PRIVATE -municode)
 
 set(stand_in_packages ${CMAKE_CURRENT_BINARY_DIR}/stand_in_packages)
 zundabar_add_windows_packages(zundabar_stand_in_packages zundabar_stand_in_game

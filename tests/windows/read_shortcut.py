@@ -1,13 +1,12 @@
 #!/usr/bin/env python3
-"""Prints the target and working folder of a Windows shortcut (.lnk) as two lines,
-"target=PATH" and "folder=PATH", read from the Shell Link binary format: the target from the
-LinkInfo's local base path and common path suffix, the folder from the working-directory string."""
+"""Prints a Windows shortcut's target and working folder as "target=PATH" and "folder=PATH",
+read from the Shell Link binary format: the LinkInfo's local base path and common path suffix,
+and the working-directory string."""
 import struct
 import sys
 
-HAS_ID_LIST, HAS_LINK_INFO, HAS_NAME, HAS_RELATIVE_PATH, HAS_WORKING_DIR, IS_UNICODE = (
-    0x1, 0x2, 0x4, 0x8, 0x10, 0x80)
-VOLUME_ID_AND_LOCAL_BASE_PATH = 0x1
+HAS_ID_LIST, HAS_LINK_INFO, IS_UNICODE = 0x1, 0x2, 0x80
+STRINGS_BEFORE_AND_AT_WORKING_DIR = (0x4, 0x8, 0x10)  # name, relative path, working folder
 
 
 def c_string(data, offset):
@@ -15,33 +14,25 @@ def c_string(data, offset):
 
 
 def read(data):
-    if len(data) < 0x4C or struct.unpack_from("<I", data, 0)[0] != 0x4C:
-        raise ValueError("not a shell link")
     flags = struct.unpack_from("<I", data, 0x14)[0]
     offset = 0x4C
     if flags & HAS_ID_LIST:
         offset += 2 + struct.unpack_from("<H", data, offset)[0]
-    target = None
+    target = folder = None
     if flags & HAS_LINK_INFO:
-        size, _, info_flags, _, base_offset, _, suffix_offset = struct.unpack_from("<7I", data, offset)
-        if info_flags & VOLUME_ID_AND_LOCAL_BASE_PATH:
-            target = c_string(data, offset + base_offset) + c_string(data, offset + suffix_offset)
+        size, _, info_flags, _, base, _, suffix = struct.unpack_from("<7I", data, offset)
+        if info_flags & 1:  # a local path rather than a network share
+            target = c_string(data, offset + base) + c_string(data, offset + suffix)
         offset += size
-    folder = None
-    for flag in (HAS_NAME, HAS_RELATIVE_PATH, HAS_WORKING_DIR):
-        if not flags & flag:
-            continue
-        count = struct.unpack_from("<H", data, offset)[0]
-        width = 2 if flags & IS_UNICODE else 1
-        text = data[offset + 2:offset + 2 + count * width]
-        offset += 2 + count * width
-        if flag == HAS_WORKING_DIR:
+    width, encoding = (2, "utf-16-le") if flags & IS_UNICODE else (1, "cp1252")
+    for flag in STRINGS_BEFORE_AND_AT_WORKING_DIR:
+        if flags & flag:
+            count = struct.unpack_from("<H", data, offset)[0]
             # Wine counts the terminating NUL in; Windows does not.
-            folder = text.decode("utf-16-le" if width == 2 else "cp1252").rstrip("\0")
-    return target, folder
+            folder = data[offset + 2:offset + 2 + count * width].decode(encoding).rstrip("\0")
+            offset += 2 + count * width
+    return target, folder if flags & 0x10 else None
 
 
-if __name__ == "__main__":
-    with open(sys.argv[1], "rb") as link:
-        target, folder = read(link.read())
-    print(f"target={target}\nfolder={folder}")
+with open(sys.argv[1], "rb") as link:
+    print("target={}\nfolder={}".format(*read(link.read())))

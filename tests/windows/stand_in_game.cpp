@@ -5,37 +5,19 @@
 // ZUNDABAR_STAND_IN_REPORT, then ends.
 #include <windows.h>
 
-#include <string>
+#include <cstdio>
 
-namespace {
-
-std::string utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string result(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), result.data(),
-                      size, nullptr, nullptr);
-  return result;
-}
-
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  wchar_t reportPath[MAX_PATH];
-  if (GetEnvironmentVariableW(L"ZUNDABAR_STAND_IN_REPORT", reportPath, MAX_PATH) == 0) return 2;
-  wchar_t folder[MAX_PATH];
-  if (GetCurrentDirectoryW(MAX_PATH, folder) == 0) return 3;
-  const DWORD music = GetFileAttributesW(L".\\Music.wav");
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  char reportPath[MAX_PATH];
+  char folder[MAX_PATH];
+  if (GetEnvironmentVariableA("ZUNDABAR_STAND_IN_REPORT", reportPath, MAX_PATH) == 0 ||
+      GetCurrentDirectoryA(MAX_PATH, folder) == 0)
+    return 2;
+  const DWORD music = GetFileAttributesA(".\\Music.wav");
   const bool musicFound = music != INVALID_FILE_ATTRIBUTES && !(music & FILE_ATTRIBUTE_DIRECTORY);
 
-  const std::string report =
-      "folder=" + utf8(folder) + "\nmusic=" + (musicFound ? "found" : "missing") + "\n";
-  HANDLE file = CreateFileW(reportPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return 4;
-  DWORD written = 0;
-  const bool ok = WriteFile(file, report.data(), static_cast<DWORD>(report.size()), &written,
-                            nullptr) && written == report.size();
-  CloseHandle(file);
-  return ok ? 0 : 5;
+  FILE* report = std::fopen(reportPath, "wb");
+  if (report == nullptr) return 3;
+  std::fprintf(report, "folder=%s\nmusic=%s\n", folder, musicFound ? "found" : "missing");
+  return std::fclose(report) == 0 ? 0 : 4;
 }
