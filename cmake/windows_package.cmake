@@ -45,7 +45,10 @@ endfunction()
 # The game's program may be defined anywhere in the tree, so `package` is settled once the
 # whole project has been read. Without the program it says so and makes nothing.
 function(zundabar_add_package_target)
-  if(TARGET zundabar)
+  if(CPack_CMake_INCLUDED)
+    message(FATAL_ERROR "CPack, included for Windows, would take the name of the package target "
+                        "that makes the zip and the installer")
+  elseif(TARGET zundabar)
     zundabar_add_windows_packages(package zundabar ${PROJECT_BINARY_DIR})
   else()
     add_custom_target(package
