@@ -48,6 +48,9 @@ case "${1:-}" in
     # wineboot returns before the new registry is written out; the server ends once it is.
     wineserver -w
     ;;
+  --runs-32-bit)
+    $runs_32_bit
+    ;;
   --end)
     wineserver -k 2>/dev/null || true
     ;;
