@@ -8,6 +8,10 @@
 set -euo pipefail
 
 exe=$(realpath "$1")
+if file -b "$exe" | grep -q '^PE32 ' && ! "$(dirname "$0")/wine_run.sh" --runs-32-bit; then
+  echo "e2e: skipped: this machine cannot run 32-bit Windows programs"
+  exit 77
+fi
 music=$(realpath "$2")
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all
@@ -68,12 +72,13 @@ wait_gone() {
 
 count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
 
-# Clicks the middle of a control given in twips (15 to a pixel at 96 dpi) in a window's client
-# area, which without a window manager is the whole X window.
-click_twips() {
-  local window=$1 left=$2 top=$3 width=$4 height=$5
-  xdotool mousemove --window "$window" $(((2 * left + width) / 30)) $(((2 * top + height) / 30)) \
-    click 1
+# Clicks the middle of a designed control in a window's client area, which without a window
+# manager is the whole X window; the design tool (ZUNDABAR_DESIGN) says where it lies at 96 dpi.
+click_control() {
+  local window=$1 x y
+  read -r x y < <("${ZUNDABAR_DESIGN:?ZUNDABAR_DESIGN names the zundabar_design tool}" --centre \
+    "$2" "$3") || fail "the design has no $2 $3"
+  xdotool mousemove --window "$window" "$x" "$y" click 1
 }
 
 echo "e2e: making a Wine prefix"
@@ -120,7 +125,7 @@ xdotool key --window "$main" F1
 options=$(wait_window 15 "Configuration Options") || fail "F1 opened no options window"
 sleep 0.5
 shot options
-click_twips "$options" 2093 1260 855 330  # the jump Set button
+click_control "$options" optionsWindow setJumpButton
 stored=""
 for ((i = 0; i < 25; i++)); do
   stored=$("$wine" reg query 'HKCU\Software\VB and VBA Program Settings\ZNDBR\Settings' \
@@ -130,14 +135,14 @@ for ((i = 0; i < 25; i++)); do
 done
 [[ "$stored" =~ ^([1-9]|10)$ ]] || fail "the jump Set button stored '$stored'"
 echo "e2e: Jump stored as $stored"
-click_twips "$options" 1837 3465 1590 540  # Resume Game
+click_control "$options" optionsWindow resumeButton
 wait_gone 10 "Configuration Options" || fail "Resume Game left the options window open"
 
-click_twips "$main" 2460 6975 2475 420  # the credit banner
+click_control "$main" mainWindow creditBanner
 about=$(wait_window 15 "About Zundabar") || fail "the credit banner opened no About window"
 sleep 0.5
 shot about
-click_twips "$about" 1860 3465 960 330  # Close
+click_control "$about" aboutWindow closeButton
 wait_gone 10 "About Zundabar" || fail "Close left the About window open"
 
 xdotool key --window "$main" Escape
