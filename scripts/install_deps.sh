@@ -12,33 +12,38 @@ packages=(
   pulseaudio pulseaudio-utils sox gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   desktop-file-utils appstream dpkg-dev file
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest nsis
-  wine wine64 wine32:i386 fonts-wine
+  wine wine64 fonts-wine libc6:i386
 )
 
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
-# wine32 is an i386 package: the architecture must be known to dpkg before apt can find it.
-need_update=0
+# The i386 packages need the architecture known to dpkg before apt can find them.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   "${sudo_cmd[@]}" dpkg --add-architecture i386
-  need_update=1
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
+install_missing() {
+  local missing=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+  done
+  ((${#missing[@]})) || return 0
   echo "Installing: ${missing[*]}"
-  need_update=1
-fi
-# A mirror in the middle of a sync can fail one index; the install below still fails loudly when
-# a package it needs cannot be found.
-if ((need_update)); then
+  # A mirror in the middle of a sync can fail one index; the install below still fails loudly
+  # when a package it needs cannot be found.
   "${sudo_cmd[@]}" apt-get update -qq || echo "install_deps: apt-get update reported errors" >&2
-fi
-if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
     "${missing[@]}"
+}
+
+install_missing "${packages[@]}"
+
+# Wine's 32-bit side runs only where the kernel runs 32-bit x86 programs, which some virtual
+# machines do not: there wine32 would only break the wine command, which always starts the
+# 32-bit loader once wine32 is installed. The 32-bit C library's loader tells.
+if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+  install_missing wine32:i386
+elif ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "ok installed"; then
+  echo "install_deps: this machine runs no 32-bit programs; wine32 is left out" >&2
 fi

@@ -1,10 +1,12 @@
 # Cross-built for Windows: GoogleTest is built from its source with the same compiler, and every
 # test program runs under Wine (the toolchain's emulator) in a prefix made fresh for the test run.
-set(ZUNDABAR_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's source, built for Windows")
+set(ZUNDABAR_GOOGLETEST_SOURCE /usr/src/googletest
+  CACHE PATH "GoogleTest's source, built for Windows")
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-add_subdirectory(${ZUNDABAR_GOOGLETEST_SOURCE} ${CMAKE_CURRENT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${ZUNDABAR_GOOGLETEST_SOURCE} ${CMAKE_CURRENT_BINARY_DIR}/googletest
+  EXCLUDE_FROM_ALL)
 
 set(ZUNDABAR_WINE_PREFIX ${PROJECT_BINARY_DIR}/wine-prefix)
 set(ZUNDABAR_WINE_RUN ${CMAKE_CURRENT_LIST_DIR}/wine_run.sh)
