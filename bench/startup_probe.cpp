@@ -1,7 +1,10 @@
 // Starts a program and measures, from the X server's side, the time until its first window is
 // mapped and painted (its centre is no longer the screen's black), then its peak resident
 // memory once it waits. Prints "MILLISECONDS KIB".
-// Usage: zundabar_startup_probe PROGRAM [ARGS...]
+// Usage: zundabar_startup_probe [--title TITLE] PROGRAM [ARGS...]
+// With --title it waits for a window of that title instead: a program started through Wine's
+// loader has Wine's own windows mapped before its own, and its memory is spread over Wine's
+// processes, so the KIB of such a program tells little.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
@@ -10,9 +13,11 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -40,11 +45,25 @@ bool painted(Display* display, Window window) {
 
 int ignoreErrors(Display*, XErrorEvent*) { return 0; }
 
+bool titled(Display* display, Window window, const char* title) {
+  char* name = nullptr;
+  if (!XFetchName(display, window, &name) || !name) return false;
+  const bool same = std::strcmp(name, title) == 0;
+  XFree(name);
+  return same;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const char* title = nullptr;
+  if (argc > 2 && std::strcmp(argv[1], "--title") == 0) {
+    title = argv[2];
+    argv += 2;
+    argc -= 2;
+  }
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s PROGRAM [ARGS...]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s [--title TITLE] PROGRAM [ARGS...]\n", argv[0]);
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -64,13 +83,24 @@ int main(int argc, char** argv) {
     _exit(127);
   }
   Window shown = 0;
+  std::vector<Window> mapped;
   while (!shown) {
     XEvent event;
+    if (title && !XPending(display)) {
+      // A title can come after the map: look at the mapped windows again now and then.
+      for (Window window : mapped)
+        if (titled(display, window, title)) shown = window;
+      if (!shown) std::this_thread::sleep_for(std::chrono::microseconds(200));
+      continue;
+    }
     XNextEvent(display, &event);
-    if (event.type == MapNotify && event.xmap.event == root) shown = event.xmap.window;
+    if (event.type != MapNotify || event.xmap.event != root) continue;
+    if (!title || titled(display, event.xmap.window, title))
+      shown = event.xmap.window;
+    else
+      mapped.push_back(event.xmap.window);
   }
-  while (!painted(display, shown))
-    std::this_thread::sleep_for(std::chrono::microseconds(200));
+  while (!painted(display, shown)) std::this_thread::sleep_for(std::chrono::microseconds(200));
   const double ms =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   std::this_thread::sleep_for(std::chrono::seconds(1));

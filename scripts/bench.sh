@@ -13,6 +13,7 @@ work=$(mktemp -d)
 source scripts/lib/null_sink.sh
 cleanup() {
   kill $(jobs -p) $(cat "$work/xvfb-pids" 2>/dev/null) 2>/dev/null || true
+  [ -z "${WINEPREFIX:-}" ] || wineserver -k 2>/dev/null || true
   stop_null_sink
   wait 2>/dev/null || true
   rm -rf "$work"
@@ -69,6 +70,59 @@ awk -v g="$game_ms" -v b="$bare_ms" -v l="$label_ms" -v gm="$game_kib" -v bm="$b
   printf "startup_labelled_bare_ms %.1f ms\nstartup_text_ratio %.3f ratio\n", l, g / l
   printf "rss_labelled_bare_kib %d KiB\nrss_text_ratio %.3f ratio\n", lm, gm / lm
 }'
+
+# The Windows game: the size of its programs, and its start-up under Wine against a bare Windows
+# API window of the same client size, on an Xvfb of its own. This machine kind cannot run 32-bit
+# programs, so the 64-bit program stands in for the 32-bit one in the start-up.
+wine64_loader=/usr/lib/wine/wine64
+if [ ! -x "$wine64_loader" ] || ! command -v wineserver >/dev/null ||
+  ! command -v i686-w64-mingw32-g++-posix >/dev/null ||
+  ! command -v x86_64-w64-mingw32-g++-posix >/dev/null; then
+  echo "bench: Windows figures skipped: no Wine or no MinGW-w64 cross compiler" >&2
+else
+  # The Windows builds take the game's pictures from the picture decoder built for this machine.
+  cmake --build --preset release --target zundabar_bake_pictures >&2
+  for preset in win32 win64; do
+    cmake --preset "$preset" \
+      -DZUNDABAR_BAKE_PICTURES_TOOL="$PWD/$bin/zundabar_bake_pictures" >&2
+    cmake --build --preset "$preset" --target zundabar zundabar_bare_win32_window >&2
+  done
+  kib() { awk -v b="$(stat -c %s "$1")" 'BEGIN { printf "%.1f", b / 1024 }'; }
+  echo "exe_kib $(kib build-win32/zundabar.exe) KiB"
+  echo "exe_win64_kib $(kib build-win64/zundabar.exe) KiB"
+
+  export WINEPREFIX=$work/wine-prefix WINEARCH=win64 WINEDEBUG=-all
+  # No prompt to install Mono or Gecko, and no desktop entries for what runs in the prefix.
+  export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winemenubuilder.exe=d"
+  export WINELOADER=$wine64_loader
+  # The prefix is made before any timing, without a display that Wine could wait for.
+  (unset DISPLAY && "$wine64_loader" wineboot -i && wineserver -w) >/dev/null 2>&1
+  export DISPLAY=":$(start_xvfb win-display 800x600x24)"
+  # One server for every start-up, as on Windows, where the system is up before the program.
+  wineserver -p
+  mkdir -p "$work/win-game"
+  cp assets/Music.wav "$work/win-game/"
+  game_exe=$PWD/build-win64/zundabar.exe
+  bare_exe=$PWD/build-win64/zundabar_bare_win32_window.exe
+  probe=$PWD/$bin/bench/zundabar_startup_probe
+  win_game() { (cd "$work/win-game" && "$probe" --title Zundabar "$wine64_loader" "$game_exe"); }
+  win_bare() { "$probe" --title Bare "$wine64_loader" "$bare_exe"; }
+  # A warm-up run of each first: Wine's own services start with the prefix's first program.
+  win_game >/dev/null
+  win_bare >/dev/null
+  for _ in $(seq "$runs"); do
+    win_game >>"$work/win-game.txt"
+    win_bare >>"$work/win-bare.txt"
+  done
+  wineserver -k
+  win_game_ms=$(cut -d' ' -f1 "$work/win-game.txt" | median)
+  win_bare_ms=$(cut -d' ' -f1 "$work/win-bare.txt" | median)
+  awk -v g="$win_game_ms" -v b="$win_bare_ms" 'BEGIN {
+    printf "startup_win_game_ms %.1f ms\nstartup_win_bare_ms %.1f ms\n", g, b
+    printf "startup_win_ratio %.3f ratio\n", g / b
+  }'
+  unset WINEPREFIX WINELOADER
+fi
 
 # On the real X11 platform, under an Xvfb of its own wide enough for two windows side by side:
 # a tick and its frame until the X server has drawn it, then the CPU time of the real game in

@@ -113,7 +113,13 @@ class SaveLock {
 // it is a second name, or "" with error set.
 std::string keepAside(const std::string& target, bool& secondName, int& error) {
   for (int n = 0; n < kMaxKeptCopies; ++n) {
-    const std::string kept = target + ".corrupt" + (n == 0 ? "" : "." + std::to_string(n));
+    // Appended piece by piece: GCC 12 at -O3 takes "." + std::to_string(n) for an overlapping
+    // copy and fails the Release build with -Werror=restrict.
+    std::string kept = target + ".corrupt";
+    if (n > 0) {
+      kept += '.';
+      kept += std::to_string(n);
+    }
     if (::link(target.c_str(), kept.c_str()) == 0) {
       secondName = true;
       return kept;
