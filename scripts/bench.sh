@@ -88,8 +88,11 @@ else
     cmake --build --preset "$preset" --target zundabar zundabar_bare_win32_window >&2
   done
   kib() { awk -v b="$(stat -c %s "$1")" 'BEGIN { printf "%.1f", b / 1024 }'; }
-  echo "exe_kib $(kib build-win32/zundabar.exe) KiB"
-  echo "exe_win64_kib $(kib build-win64/zundabar.exe) KiB"
+  # As the packages ship it: without the build's debugging information.
+  i686-w64-mingw32-strip -o "$work/zundabar-x86.exe" build-win32/zundabar.exe
+  x86_64-w64-mingw32-strip -o "$work/zundabar-x64.exe" build-win64/zundabar.exe
+  echo "exe_kib $(kib "$work/zundabar-x86.exe") KiB"
+  echo "exe_win64_kib $(kib "$work/zundabar-x64.exe") KiB"
 
   export WINEPREFIX=$work/wine-prefix WINEARCH=win64 WINEDEBUG=-all
   # No prompt to install Mono or Gecko, and no desktop entries for what runs in the prefix.

@@ -15,14 +15,19 @@ here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(cd "$here/../.." && pwd)
 
 case "$arch" in
-  x86) win64=() ;;
-  x64) win64=(-DWIN64) ;;
+  x86) win64=() strip=i686-w64-mingw32-strip ;;
+  x64) win64=(-DWIN64) strip=x86_64-w64-mingw32-strip ;;
   *) echo "make_packages.sh: ARCH is x86 or x64, not $arch" >&2; exit 2 ;;
 esac
 
 stage=$(mktemp -d "${TMPDIR:-/tmp}/zundabar-package.XXXXXX")
 trap 'rm -rf "$stage"' EXIT
-cp "$exe" "$stage/zundabar.exe"
+# The build keeps its debugging information; the player's copy goes without it.
+if command -v "$strip" >/dev/null; then
+  "$strip" -o "$stage/zundabar.exe" "$exe"
+else
+  cp "$exe" "$stage/zundabar.exe"
+fi
 cp "$source_dir/assets/Music.wav" "$stage/Music.wav"
 # Notepad before Windows 10 shows a read-me with bare line feeds as one line.
 sed 's/\r*$/\r/' "$here/README.txt" > "$stage/README.txt"
