@@ -39,8 +39,9 @@ TEST_F(AboutWindowTest, HasItsDesignedLayoutTextsAndPictures) {
   const QString about = w->findChild<QLabel*>("aboutText")->text();
   EXPECT_TRUE(about.startsWith("    "));
   EXPECT_TRUE(about.contains(QString(19, ' ') + "ZNDBR! uses "));
-  EXPECT_TRUE(about.endsWith(" self-created registry keys, to store the options from the options "
-                             "dialogue:"));
+  EXPECT_TRUE(
+      about.endsWith(" self-created registry keys, to store the options from the options "
+                     "dialogue:"));
   EXPECT_TRUE(w->findChild<QLabel*>("musicCredit")->text().startsWith("    "));
   EXPECT_EQ(w->findChild<QLabel*>("piSign")->pixmap().size(), QSize(42, 39));
   const QImage banner = w->findChild<QLabel*>("makerBanner")->pixmap().toImage();

@@ -1,9 +1,9 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "design/options_window_design.h"
 #include "tests/ui/main_window/main_window_fixture.h"
 #include "tests/ui/widget_test_main.h"
-#include "design/options_window_design.h"
 #include "ui/designed_window.h"
 #include "ui/options_window/options_window.h"
 #include "ui/window_parts.h"
