@@ -6,10 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "game/option_rules.h"
 #include "game/settings_store.h"
 
 // Where Visual Basic's SaveSetting keeps every program's settings, below HKEY_CURRENT_USER.
-inline const std::string kVbSettingsRoot = "Software\\VB and VBA Program Settings";
+inline const std::string kVbSettingsRoot = "Software\\" + options::kStoreFolder;
 
 // The four options as REG_SZ values of HKEY_CURRENT_USER\<root>\ZNDBR\Settings. Every read asks
 // the registry. A value of another type, or longer than 64 characters, reads as missing. A save
@@ -27,7 +28,7 @@ class RegistryStore final : public SettingsStore {
   // The key that holds the values, below HKEY_CURRENT_USER.
   const std::string& keyPath() const { return keyPath_; }
 
-  static constexpr std::size_t kMaxValueChars = 64;
+  static constexpr std::size_t kMaxValueChars = options::kMaxOptionChars;
 
  private:
   void tellOnce(const std::string& line);
