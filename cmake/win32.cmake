@@ -42,6 +42,7 @@ add_library(zundabar_win32_windows STATIC
   win32/options_window.cpp
   win32/picture_control.cpp
   win32/playfield_window.cpp
+  win32/window_class.cpp
 )
 target_link_libraries(zundabar_win32_windows PUBLIC zundabar_win32_layout zundabar_win32_adapters
   comctl32 gdi32 msimg32 user32)

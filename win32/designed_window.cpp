@@ -7,6 +7,7 @@
 #include "win32/dpi.h"
 #include "win32/scaled_design.h"
 #include "win32/utf16.h"
+#include "win32/window_class.h"
 
 namespace {
 
@@ -49,15 +50,7 @@ HWND createControl(const ControlDesign& c, HWND parent, HINSTANCE instance, int 
 }  // namespace
 
 void DesignedWindow::registerClass(HINSTANCE instance) {
-  WNDCLASSEXW c{};
-  c.cbSize = sizeof c;
-  c.lpfnWndProc = procedure;
-  c.hInstance = instance;
-  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  c.hIcon = LoadIconW(instance, L"APPICON");
-  c.lpszClassName = kClassName;
-  RegisterClassExW(&c);
+  registerWindowClass(instance, kClassName, procedure, true, true);
 }
 
 DesignedWindow::DesignedWindow(const WindowDesign& design, HWND owner, HINSTANCE instance)

@@ -8,6 +8,7 @@
 #include "win32/dpi.h"
 #include "win32/scaled_design.h"
 #include "win32/utf16.h"
+#include "win32/window_class.h"
 
 namespace {
 
@@ -25,15 +26,7 @@ RECT toRect(PixelRect r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
 }  // namespace
 
 void MainWindow::registerClasses(HINSTANCE instance) {
-  WNDCLASSEXW c{};
-  c.cbSize = sizeof c;
-  c.lpfnWndProc = procedure;
-  c.hInstance = instance;
-  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  c.hIcon = LoadIconW(instance, L"APPICON");
-  c.lpszClassName = kClassName;
-  RegisterClassExW(&c);
+  registerWindowClass(instance, kClassName, procedure, true, true);
   PlayfieldWindow::registerClass(instance);
   PictureControl::registerClass(instance);
   DesignedWindow::registerClass(instance);

@@ -1,5 +1,7 @@
 #include "win32/picture_control.h"
 
+#include "win32/window_class.h"
+
 namespace {
 
 constexpr wchar_t kClassName[] = L"ZundabarPicture";
@@ -7,14 +9,7 @@ constexpr wchar_t kClassName[] = L"ZundabarPicture";
 }  // namespace
 
 void PictureControl::registerClass(HINSTANCE instance) {
-  WNDCLASSEXW c{};
-  c.cbSize = sizeof c;
-  c.lpfnWndProc = procedure;
-  c.hInstance = instance;
-  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  c.lpszClassName = kClassName;
-  RegisterClassExW(&c);
+  registerWindowClass(instance, kClassName, procedure, true, false);
 }
 
 PictureControl::PictureControl(HWND parent, HINSTANCE instance, const char* pictureName,

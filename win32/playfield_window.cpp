@@ -4,6 +4,7 @@
 
 #include "design/main_window_design.h"
 #include "win32/scaled_design.h"
+#include "win32/window_class.h"
 
 namespace {
 
@@ -12,13 +13,7 @@ constexpr wchar_t kClassName[] = L"ZundabarPlayfield";
 }  // namespace
 
 void PlayfieldWindow::registerClass(HINSTANCE instance) {
-  WNDCLASSEXW c{};
-  c.cbSize = sizeof c;
-  c.lpfnWndProc = procedure;
-  c.hInstance = instance;
-  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  c.lpszClassName = kClassName;
-  RegisterClassExW(&c);
+  registerWindowClass(instance, kClassName, procedure, false, false);
 }
 
 PlayfieldWindow::~PlayfieldWindow() {
