@@ -251,11 +251,7 @@ void MainWindow::paintLabels(HDC dc) {
 }
 
 LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = windowObject<MainWindow>(window, message, lParam);
   if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
   return self->onMessage(message, wParam, lParam);
 }

@@ -30,11 +30,7 @@ void PictureControl::setDpi(int dpi) {
 
 LRESULT CALLBACK PictureControl::procedure(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<PictureControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = windowObject<PictureControl>(window, message, lParam);
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_PAINT: {

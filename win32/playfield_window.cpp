@@ -124,11 +124,7 @@ void PlayfieldWindow::drawFrame(HDC dc, RECT area) {
 
 LRESULT CALLBACK PlayfieldWindow::procedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<PlayfieldWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = windowObject<PlayfieldWindow>(window, message, lParam);
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_ERASEBKGND:
