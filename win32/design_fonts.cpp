@@ -1,5 +1,6 @@
 #include "win32/design_fonts.h"
 
+#include "design/word_wrap.h"
 #include "win32/scaled_design.h"
 
 namespace {
@@ -8,6 +9,10 @@ constexpr wchar_t kSansFace[] = L"MS Sans Serif";
 // Our own narrow sans, built into the program, for a system without MS Sans Serif (Wine puts a
 // far wider font in its place, and the labels would wrap where they were not designed to).
 constexpr wchar_t kFallbackSansFace[] = L"Roboto Condensed";
+constexpr wchar_t kSerifFace[] = L"MS Serif";
+// The narrow serif the Linux game draws the location with, for a system without MS Serif (Wine
+// has none): a wider face would cut the location line at the About window's edge.
+constexpr wchar_t kFallbackSerifFace[] = L"DejaVu Serif Condensed";
 
 bool systemHasFace(const wchar_t* face) {
   HFONT font =
@@ -39,12 +44,19 @@ const wchar_t* sansFace() {
   return face;
 }
 
+const wchar_t* serifFace() {
+  static const wchar_t* face = systemHasFace(kSerifFace) || !systemHasFace(kFallbackSerifFace)
+                                   ? kSerifFace
+                                   : kFallbackSerifFace;
+  return face;
+}
+
 HFONT makeFont(FontRole role, int dpi) {
   const bool serif = role == FontRole::Location;
   return CreateFontW(
       fontHeightForDpi(fontPoints(role), dpi), 0, 0, 0, FW_NORMAL, FALSE, role == FontRole::Number,
       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-      DEFAULT_PITCH | (serif ? FF_ROMAN : FF_SWISS), serif ? L"MS Serif" : sansFace());
+      DEFAULT_PITCH | (serif ? FF_ROMAN : FF_SWISS), serif ? serifFace() : sansFace());
 }
 
 }  // namespace
@@ -71,8 +83,26 @@ void drawLabel(HDC dc, RECT box, std::wstring_view text, COLORREF back, COLORREF
   HGDIOBJ previousFont = SelectObject(dc, font);
   const int previousMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF previousColour = SetTextColor(dc, fore);
-  DrawTextW(dc, text.data(), static_cast<int>(text.size()), &box,
-            DT_LEFT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+  if (wraps) {
+    // The lines are broken by the game's own rule, so that Wine breaks them where Windows does.
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const auto widthOf = [dc, text](std::size_t start, std::size_t length) {
+      SIZE size{};
+      GetTextExtentPoint32W(dc, text.data() + start, static_cast<int>(length), &size);
+      return static_cast<int>(size.cx);
+    };
+    int top = box.top;
+    for (const WrappedLine& line : wrapAtWords(text, box.right - box.left, widthOf)) {
+      if (top >= box.bottom) break;
+      ExtTextOutW(dc, box.left, top, ETO_CLIPPED, &box, text.data() + line.start,
+                  static_cast<UINT>(line.length), nullptr);
+      top += metrics.tmHeight;
+    }
+  } else {
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &box,
+              DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
+  }
   SetTextColor(dc, previousColour);
   SetBkMode(dc, previousMode);
   SelectObject(dc, previousFont);

@@ -20,9 +20,11 @@ HWND createControl(const ControlDesign& c, HWND parent, HINSTANCE instance, int 
   const DWORD child = WS_CHILD | WS_VISIBLE;
   switch (c.kind) {
     case ControlKind::Label:
+      // A wrapping label is drawn by its window (WM_DRAWITEM), which breaks its lines by the
+      // game's own rule.
       return CreateWindowExW(0, L"STATIC", caption.c_str(),
-                             child | SS_NOPREFIX | (c.wraps ? SS_LEFT : SS_LEFTNOWORDWRAP), 0, 0, 0,
-                             0, parent, menu, instance, nullptr);
+                             child | SS_NOPREFIX | (c.wraps ? SS_OWNERDRAW : SS_LEFTNOWORDWRAP), 0,
+                             0, 0, 0, parent, menu, instance, nullptr);
     case ControlKind::PushButton:
       return CreateWindowExW(0, L"BUTTON", caption.c_str(), child | WS_TABSTOP | BS_PUSHBUTTON, 0,
                              0, 0, 0, parent, menu, instance, nullptr);
@@ -161,6 +163,19 @@ LRESULT DesignedWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       // IDCANCEL from Escape and IDOK from Enter away from a button do nothing.
       return 0;
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      const ControlDesign* c = designOf(item->hwndItem);
+      if (!c || c->kind != ControlKind::Label) break;
+      std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(item->hwndItem)) + 1, L'\0');
+      caption.resize(static_cast<size_t>(
+          GetWindowTextW(item->hwndItem, caption.data(), static_cast<int>(caption.size()))));
+      drawLabel(item->hDC, item->rcItem, caption,
+                c->backColour ? toColorRef(*c->backColour) : GetSysColor(COLOR_BTNFACE),
+                c->foreColour ? toColorRef(*c->foreColour) : GetSysColor(COLOR_WINDOWTEXT),
+                fonts_->font(c->font), true);
+      return TRUE;
     }
     case WM_HSCROLL:
       if (const ControlDesign* c = designOf(reinterpret_cast<HWND>(lParam))) scrolled(*c);

@@ -82,7 +82,7 @@ click_control() {
 }
 
 echo "e2e: making a Wine prefix"
-(unset DISPLAY; "$wine" wineboot -i >/dev/null 2>&1; wineserver -w)
+"$(dirname "$0")/wine_run.sh" --make-prefix >/dev/null 2>&1
 
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &

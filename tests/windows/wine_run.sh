@@ -47,6 +47,13 @@ case "${1:-}" in
     "${wine[@]}" wineboot -i
     # wineboot returns before the new registry is written out; the server ends once it is.
     wineserver -w
+    # Windows keeps MS Sans Serif and Marlett in its Fonts folder. Debian's Wine does not find
+    # the copies that fonts-wine installs, so the prefix gets them where Windows has them.
+    fonts=$WINEPREFIX/drive_c/windows/Fonts
+    for font in /usr/share/wine/fonts/*; do
+      [ -e "$font" ] && [ ! -e "$fonts/$(basename "$font")" ] && ln -s "$font" "$fonts/"
+    done
+    true
     ;;
   --runs-32-bit)
     $runs_32_bit
