@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Plays the Windows game under Wine on a private X server, with real keys and clicks:
-#   e2e_test.sh ZUNDABAR.EXE MUSIC.WAV
-# Space starts, the level ends in its message box, Return closes it, F1 opens the options
-# window, its jump Set button stores the option in the registry, Resume Game plays on, a click
-# on the credit banner opens About and Close plays on, and Escape ends the game with status 0.
+#   e2e_test.sh ZUNDABAR.EXE MUSIC.WAV MESSAGE_BOX_PROBE.EXE
+# Damaged options in the registry are told once on stderr and the game plays: Space starts, the
+# level ends in its message box (its exact text, OK alone, no icon, the main window its owner),
+# Return closes it, F1 opens the options window, its jump Set button stores the option in the
+# registry, Resume Game plays on, a click on the credit banner opens About and Close plays on,
+# and Escape ends the game with status 0.
 # Screenshots go to $E2E_SHOTS when it is set. Every wait is bounded.
 set -euo pipefail
 
@@ -13,6 +15,7 @@ if file -b "$exe" | grep -q '^PE32 ' && ! "$(dirname "$0")/wine_run.sh" --runs-3
   exit 77
 fi
 music=$(realpath "$2")
+probe=$(realpath "$3")
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winemenubuilder.exe=d"
@@ -94,9 +97,18 @@ done
 [ -s "$work/display" ] || fail "Xvfb gave no display"
 export DISPLAY=:$(head -1 "$work/display")
 
+# Options damaged as no game writes them: a number, a value far too long, bytes.
+options_key='HKCU\Software\VB and VBA Program Settings\ZNDBR\Settings'
+(
+  unset DISPLAY
+  "$wine" reg add "$options_key" /v Progression /t REG_DWORD /d 5 /f
+  "$wine" reg add "$options_key" /v Crates /t REG_SZ /d "$(printf 'x%.0s' {1..300})" /f
+  "$wine" reg add "$options_key" /v Music /t REG_BINARY /d 00ff00ff /f
+) >/dev/null 2>&1 || fail "could not seed the registry"
+
 mkdir "$work/game"
 cp "$music" "$work/game/Music.wav"
-(cd "$work/game" && exec "$wine" "$exe") &
+(cd "$work/game" && exec "$wine" "$exe" 2>"$work/stderr") &
 game_pid=$!
 
 main=$(wait_window 60 Zundabar) || fail "no main window"
@@ -114,6 +126,18 @@ for ((i = 0; i < 600; i++)); do
 done
 [ "$(count_windows Zundabar)" -ge 2 ] || fail "no end-of-level message"
 shot message
+"$wine" "$probe" | tr -d '\r' > "$work/box" || fail "the probe found no message box"
+score=$(sed -n 's/^text=.*Score: \([0-9]*\)$/\1/p' "$work/box")
+[ -n "$score" ] || fail "the message box shows no score: $(cat "$work/box")"
+loss="You have failed round 1.\\r\\nPress 'Enter' to play again.\\r\\nRemember, you can press"
+loss+=" 'Escape' at any time during play to quit the game, and 'Backspace' to pause.\\r\\n"
+loss+="Score: $score"
+win="Winner! Press 'Enter' for round 2. Score: $score"
+grep -qxF "text=$loss" "$work/box" || grep -qxF "text=$win" "$work/box" ||
+  fail "the message box's text is not a level's end: $(cat "$work/box")"
+diff <(grep -v '^text=' "$work/box") <(printf 'button=OK\nowner=Zundabar\n') >&2 ||
+  fail "the message box has more than OK, an icon, or another owner"
+echo "e2e: the message box says $(grep '^text=' "$work/box")"
 xdotool key Return
 for ((i = 0; i < 50; i++)); do
   [ "$(count_windows Zundabar)" -lt 2 ] && break
@@ -156,4 +180,8 @@ for ((i = 0; i < 50; i++)); do
 done
 game_pid=""
 [ "$status" = 0 ] || fail "Escape did not end the game with status 0 (status '$status')"
+for option in Progression Crates Music; do
+  [ "$(grep -c "^zundabar: the option $option in " "$work/stderr")" = 1 ] ||
+    fail "the damaged $option was not told once on stderr: $(cat "$work/stderr")"
+done
 echo "e2e: passed"
