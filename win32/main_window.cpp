@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "design/main_window_design.h"
 #include "win32/dpi.h"
@@ -20,6 +21,17 @@ constexpr LabelId kLabels[] = {LabelId::StartPrompt, LabelId::JumpsCaption, Labe
 
 // The timers' identifiers: SetTimer takes none of 0.
 UINT_PTR timerIdentifier(TimerId timer) { return static_cast<UINT_PTR>(timer) + 1; }
+
+// The performance counter in microseconds, split so that the product never overflows.
+std::int64_t nowUs() {
+  LARGE_INTEGER count;
+  LARGE_INTEGER frequency;
+  QueryPerformanceCounter(&count);
+  QueryPerformanceFrequency(&frequency);
+  const std::int64_t perSecond = frequency.QuadPart;
+  return count.QuadPart / perSecond * 1'000'000 +
+         count.QuadPart % perSecond * 1'000'000 / perSecond;
+}
 
 RECT toRect(PixelRect r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
 
@@ -171,7 +183,11 @@ void MainWindow::setTimer(TimerId timer, bool on) {
   bool& running = timersOn_[timer];
   if (on && !ended_ && !running) {
     for (const TimerDesign& t : mainWindowDesign().timers) {
-      if (t.id == timer) SetTimer(window_, timerIdentifier(timer), t.intervalMs, nullptr);
+      if (t.id != timer) continue;
+      TickPacer& pacer = pacers_.try_emplace(timer, t.intervalMs).first->second;
+      const std::int64_t now = nowUs();
+      pacer.start(now);
+      SetTimer(window_, timerIdentifier(timer), pacer.waitMs(now), nullptr);
     }
     running = true;
   } else if (!on && running) {
@@ -222,6 +238,16 @@ void MainWindow::endProgram() {
   PostQuitMessage(0);
 }
 
+void MainWindow::timerWoke(TimerId timer) {
+  const auto pacer = pacers_.find(timer);
+  if (!timerOn(timer) || pacer == pacers_.end()) return;
+  if (pacer->second.wake(nowUs())) timerFired(timer);
+  // The system's timer waits only for the next tick that falls due.
+  if (timerOn(timer)) {
+    SetTimer(window_, timerIdentifier(timer), pacer->second.waitMs(nowUs()), nullptr);
+  }
+}
+
 void MainWindow::timerFired(TimerId timer) {
   if (ended_ || !timerOn(timer)) return;
   switch (timer) {
@@ -260,7 +286,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_TIMER:
       for (TimerId timer : {TimerId::Tick, TimerId::Listener, TimerId::MusicReplay}) {
-        if (wParam == timerIdentifier(timer)) timerFired(timer);
+        if (wParam == timerIdentifier(timer)) timerWoke(timer);
       }
       return 0;
     case WM_PAINT: {

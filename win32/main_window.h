@@ -10,6 +10,7 @@
 #include "play/key_rules.h"
 #include "play/music.h"
 #include "play/play_control.h"
+#include "play/tick_pacer.h"
 #include "win32/about_window.h"
 #include "win32/design_fonts.h"
 #include "win32/options_window.h"
@@ -53,6 +54,8 @@ class MainWindow final : public MainWindowControls {
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void layOut(int dpi, const RECT* suggested);
   void paintLabels(HDC dc);
+  // The system's timer woke the game: the timer's tick runs when it is due.
+  void timerWoke(TimerId timer);
   void timerFired(TimerId timer);
   ShownLabel& label(LabelId id);
   void labelChanged(const ShownLabel& label);
@@ -75,5 +78,7 @@ class MainWindow final : public MainWindowControls {
   std::unique_ptr<DesignFonts> fonts_;
   int dpi_ = 96;
   std::map<TimerId, bool> timersOn_;
+  // Each timer's ticks keep their designed period on average, whatever the system's timer rounds.
+  std::map<TimerId, TickPacer> pacers_;
   bool ended_ = false;
 };
