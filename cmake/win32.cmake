@@ -1,6 +1,8 @@
 # The Windows front-end's adapters: the registry store, the reports and the wave player. They
 # need no window, and link only the core and libraries that come with Windows.
 add_library(zundabar_win32_adapters STATIC
+  win32/registry_display_store.cpp
+  win32/registry_key.cpp
   win32/registry_store.cpp
   win32/report.cpp
   win32/system_error_text.cpp
