@@ -38,12 +38,15 @@ add_library(zundabar_win32_windows STATIC
   win32/about_window.cpp
   win32/design_fonts.cpp
   win32/designed_window.cpp
+  win32/display_modes.cpp
   win32/dpi.cpp
   win32/gdi_picture.cpp
   win32/main_window.cpp
+  win32/monitor.cpp
   win32/options_window.cpp
   win32/picture_control.cpp
   win32/playfield_window.cpp
+  win32/tooltip.cpp
   win32/window_class.cpp
 )
 target_link_libraries(zundabar_win32_windows PUBLIC zundabar_win32_layout zundabar_win32_adapters
