@@ -1,6 +1,8 @@
 # The Windows front-end's adapters: the registry store, the reports and the wave player. They
 # need no window, and link only the core and libraries that come with Windows.
 add_library(zundabar_win32_adapters STATIC
+  win32/registry_display_store.cpp
+  win32/registry_key.cpp
   win32/registry_store.cpp
   win32/report.cpp
   win32/system_error_text.cpp
@@ -36,12 +38,15 @@ add_library(zundabar_win32_windows STATIC
   win32/about_window.cpp
   win32/design_fonts.cpp
   win32/designed_window.cpp
+  win32/display_modes.cpp
   win32/dpi.cpp
   win32/gdi_picture.cpp
   win32/main_window.cpp
+  win32/monitor.cpp
   win32/options_window.cpp
   win32/picture_control.cpp
   win32/playfield_window.cpp
+  win32/tooltip.cpp
   win32/window_class.cpp
 )
 target_link_libraries(zundabar_win32_windows PUBLIC zundabar_win32_layout zundabar_win32_adapters

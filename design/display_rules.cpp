@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <tuple>
 
 int largestZoomFitting(PixelSize area, PixelSize design, PixelSize frame) {
   if (design.width <= 0 || design.height <= 0) return 1;
@@ -39,6 +40,50 @@ std::string_view trimmed(std::string_view line) {
 PixelRect placeInside(PixelRect frame, PixelRect area) {
   return {placeAlong(frame.x, frame.width, area.x, area.width),
           placeAlong(frame.y, frame.height, area.y, area.height), frame.width, frame.height};
+}
+
+DisplayChoice windowAtZoom(int zoom, int largestWindowZoom) {
+  return {std::clamp(zoom, 1, std::max(1, largestWindowZoom)), false};
+}
+
+DisplayChoice afterDisplayCommand(DisplayChoice choice, DisplayCommand command,
+                                  int largestWindowZoom) {
+  switch (command) {
+    case DisplayCommand::ZoomIn:
+      return windowAtZoom(choice.zoom + 1, largestWindowZoom);
+    case DisplayCommand::ZoomOut:
+      return windowAtZoom(choice.zoom - 1, largestWindowZoom);
+    case DisplayCommand::ActualSize:
+      return windowAtZoom(1, largestWindowZoom);
+    case DisplayCommand::ToggleFullScreen:
+      return {choice.zoom, !choice.fullScreen};
+  }
+  return choice;
+}
+
+std::vector<DisplayMenuEntry> displayMenu(DisplayChoice current, int largestWindowZoom) {
+  const auto after = [&](DisplayCommand command) {
+    return afterDisplayCommand(current, command, largestWindowZoom);
+  };
+  std::vector<DisplayMenuEntry> menu;
+  for (const auto& [text, keys, command] :
+       {std::tuple{"Zoom in", "Ctrl++", DisplayCommand::ZoomIn},
+        std::tuple{"Zoom out", "Ctrl+-", DisplayCommand::ZoomOut}}) {
+    menu.push_back({text, keys, after(command), after(command) != current});
+  }
+  for (int zoom = 1; zoom <= std::max(1, largestWindowZoom); ++zoom) {
+    DisplayMenuEntry factor{std::to_string(zoom) + "x", zoom == 1 ? "Ctrl+0" : "",
+                            windowAtZoom(zoom, largestWindowZoom)};
+    factor.checked = factor.choice == current;
+    factor.separatorBefore = zoom == 1;
+    menu.push_back(factor);
+  }
+  DisplayMenuEntry fullScreen{"Full screen", "F11, Alt+Enter",
+                              after(DisplayCommand::ToggleFullScreen)};
+  fullScreen.checked = current.fullScreen;
+  fullScreen.separatorBefore = true;
+  menu.push_back(fullScreen);
+  return menu;
 }
 
 std::string displayChoiceText(const DisplayChoice& choice) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "design/twips.h"
 
@@ -35,6 +36,30 @@ PixelRect fullScreenPicture(PixelSize screen, PixelSize design, int zoom);
 // the right and bottom edges come inside first, so that a window larger than the area keeps its
 // top-left corner, with the title bar, inside it.
 PixelRect placeInside(PixelRect frame, PixelRect area);
+
+// What the player asks of the display, by key or from the right-click menu.
+enum class DisplayCommand { ZoomIn, ZoomOut, ActualSize, ToggleFullScreen };
+
+// The choice after a command. The zoom commands first go back to the window, at a zoom from 1 to
+// the largest at which the window fits; full screen keeps the window's zoom for its return.
+DisplayChoice afterDisplayCommand(DisplayChoice choice, DisplayCommand command,
+                                  int largestWindowZoom);
+// The window at that zoom, or at the nearest that fits.
+DisplayChoice windowAtZoom(int zoom, int largestWindowZoom);
+
+// One entry of the right-click menu: its text, the keys shown beside it, and the choice it makes.
+struct DisplayMenuEntry {
+  std::string text;
+  std::string keys;
+  DisplayChoice choice;
+  // Greyed where it would change nothing.
+  bool enabled = true;
+  bool checked = false;
+  bool separatorBefore = false;
+};
+
+// Zoom in, zoom out, every factor from 1x to the largest that fits, and full screen.
+std::vector<DisplayMenuEntry> displayMenu(DisplayChoice current, int largestWindowZoom);
 
 // The choice as the game stores it: "[Display]", "Zoom=N" and "FullScreen=true|false" lines.
 std::string displayChoiceText(const DisplayChoice& choice);

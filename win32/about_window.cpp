@@ -2,8 +2,11 @@
 
 #include "design/about_window_design.h"
 
-AboutWindow::AboutWindow(HWND owner, HINSTANCE instance, PlayControl& play)
-    : DesignedWindow(aboutWindowDesign(), owner, instance), play_(play) {}
+AboutWindow::AboutWindow(HWND owner, HINSTANCE instance, PlayControl& play, int zoom,
+                         const std::string& optionsLocation)
+    : DesignedWindow(aboutWindowDesign(), owner, instance, zoom), play_(play) {
+  addTooltip("optionsLocation", "On this computer the options are kept in " + optionsLocation);
+}
 
 void AboutWindow::clicked(const ControlDesign& c) {
   if (c.kind != ControlKind::PushButton) return;

@@ -5,7 +5,9 @@
 #include "design/options_window_design.h"
 #include "game/option_rules.h"
 #include "win32/dpi.h"
+#include "win32/monitor.h"
 #include "win32/scaled_design.h"
+#include "win32/tooltip.h"
 #include "win32/utf16.h"
 #include "win32/window_class.h"
 
@@ -55,10 +57,10 @@ void DesignedWindow::registerClass(HINSTANCE instance) {
   registerWindowClass(instance, kClassName, procedure, true, true);
 }
 
-DesignedWindow::DesignedWindow(const WindowDesign& design, HWND owner, HINSTANCE instance)
-    : design_(design) {
+DesignedWindow::DesignedWindow(const WindowDesign& design, HWND owner, HINSTANCE instance, int zoom)
+    : design_(design), instance_(instance), zoom_(zoom) {
   const int dpi = static_cast<int>(dpiForWindow(owner));
-  const PixelRect client = scaledClient(design, dpi);
+  const PixelRect client = scaledClient(design, dpi * zoom);
   RECT outer = outerForClient(
       {client.x, client.y, client.x + client.width, client.y + client.height}, kStyle, 0, dpi);
   const bool placed = design.placement.has_value();
@@ -110,17 +112,27 @@ const ControlDesign* DesignedWindow::designOf(HWND control) const {
   return nullptr;
 }
 
+void DesignedWindow::addTooltip(std::string_view name, std::string_view text) {
+  HWND c = control(name);
+  if (!c) return;
+  // A label passes the mouse through to the window unless it notifies.
+  SetWindowLongPtrW(c, GWL_STYLE, GetWindowLongPtrW(c, GWL_STYLE) | SS_NOTIFY);
+  ::addTooltip(window_, c, instance_, text);
+}
+
 void DesignedWindow::layOut(int dpi, const RECT* suggested) {
-  fonts_ = std::make_unique<DesignFonts>(dpi);
+  dpi_ = dpi;
+  const int scale = dpi * zoom_;
+  fonts_ = std::make_unique<DesignFonts>(scale);
   for (size_t i = 0; i < design_.controls.size(); ++i) {
     const ControlDesign& c = design_.controls[i];
-    const PixelRect r = scaledControl(c, dpi);
+    const PixelRect r = scaledControl(c, scale);
     SetWindowPos(controls_[i], nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->font(c.font)), TRUE);
   }
-  for (auto& picture : pictures_) picture->setDpi(dpi);
+  for (auto& picture : pictures_) picture->setDpi(scale);
   // The client area keeps its designed size at the new resolution.
-  const PixelRect client = scaledClient(design_, dpi);
+  const PixelRect client = scaledClient(design_, scale);
   RECT outer = outerForClient({0, 0, client.width, client.height}, kStyle, 0, dpi);
   const int width = outer.right - outer.left;
   const int height = outer.bottom - outer.top;
@@ -132,7 +144,26 @@ void DesignedWindow::layOut(int dpi, const RECT* suggested) {
   }
 }
 
+void DesignedWindow::setZoom(int zoom) {
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  layOut(dpi_, nullptr);
+  goToDesignedPlace();
+  keepInsideWorkArea(window_);
+}
+
+void DesignedWindow::goToDesignedPlace() {
+  // The client area is placed, not the frame around it.
+  if (!design_.placement) return;
+  const PixelRect client = scaledClient(design_, dpi_ * zoom_);
+  const RECT outer = outerForClient(toRect(client), kStyle, 0, static_cast<UINT>(dpi_));
+  SetWindowPos(window_, nullptr, outer.left, outer.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void DesignedWindow::show() {
+  // A window that would open partly off a small or strongly scaled screen comes onto it.
+  keepInsideWorkArea(window_);
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
   SetActiveWindow(window_);
@@ -157,8 +188,11 @@ LRESULT DesignedWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
       const int index = id - kFirstControlId;
+      // A label that notifies (for its tooltip) sends the same code when clicked.
       if (HIWORD(wParam) == BN_CLICKED && index >= 0 &&
-          index < static_cast<int>(design_.controls.size())) {
+          index < static_cast<int>(design_.controls.size()) &&
+          (design_.controls[index].kind == ControlKind::PushButton ||
+           design_.controls[index].kind == ControlKind::CheckBox)) {
         clicked(design_.controls[index]);
       }
       // IDCANCEL from Escape and IDOK from Enter away from a button do nothing.

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -12,8 +13,8 @@
 
 // A secondary window built from its design with real controls: labels, push buttons, check
 // boxes, trackbars and pictures, in keyboard order for the dialog keys of the message loop. It
-// lays itself out for its screen's resolution and again when that changes. The options and About
-// windows say what their controls do.
+// lays itself out for its screen's resolution times the main window's zoom, and again when either
+// changes. The options and About windows say what their controls do.
 class DesignedWindow {
  public:
   static void registerClass(HINSTANCE instance);
@@ -29,11 +30,15 @@ class DesignedWindow {
   // Shows and activates it, the keyboard on the control that last had it.
   void show();
   void hide();
+  // Laid out anew at that zoom; a window with a designed place goes there at the new factor.
+  void setZoom(int zoom);
 
  protected:
-  DesignedWindow(const WindowDesign& design, HWND owner, HINSTANCE instance);
+  DesignedWindow(const WindowDesign& design, HWND owner, HINSTANCE instance, int zoom);
 
   HWND control(std::string_view name) const;
+  // A tooltip over the control with the text as it stands.
+  void addTooltip(std::string_view control, std::string_view text);
   const WindowDesign& design() const { return design_; }
 
   // A push button or check box was clicked.
@@ -48,10 +53,14 @@ class DesignedWindow {
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void createControls(HINSTANCE instance);
   void layOut(int dpi, const RECT* suggested);
+  void goToDesignedPlace();
   const ControlDesign* designOf(HWND control) const;
 
   const WindowDesign& design_;
   HWND window_ = nullptr;
+  HINSTANCE instance_;
+  int dpi_ = 96;
+  int zoom_ = 1;
   std::vector<HWND> controls_;  // in the design's creation order
   std::vector<std::unique_ptr<PictureControl>> pictures_;
   std::unique_ptr<DesignFonts> fonts_;

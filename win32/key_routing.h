@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "design/display_rules.h"
 #include "design/window_design.h"
 #include "game/key_state.h"
 
@@ -14,3 +15,9 @@ std::optional<VirtualKey> gameKey(unsigned int virtualKey);
 
 // Whether a focused control of that kind acts on the key itself.
 bool controlUsesKey(ControlKind kind, VirtualKey key);
+
+// The display command of a key press, or none. Ctrl with Plus (or Equals, Plus without its Shift,
+// or the keypad's Plus) zooms in, Ctrl with Minus zooms out and Ctrl+0 goes back to 1x; F11 or
+// Alt+Enter switch full screen. Ctrl with Alt is AltGr on many keyboards, which types characters:
+// it zooms nothing.
+std::optional<DisplayCommand> displayCommand(unsigned int virtualKey, bool ctrl, bool alt);

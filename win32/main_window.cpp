@@ -7,7 +7,10 @@
 
 #include "design/main_window_design.h"
 #include "win32/dpi.h"
+#include "win32/key_routing.h"
+#include "win32/monitor.h"
 #include "win32/scaled_design.h"
+#include "win32/tooltip.h"
 #include "win32/utf16.h"
 #include "win32/window_class.h"
 
@@ -15,6 +18,8 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"ZundabarMain";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// Full screen the window has no frame at all.
+constexpr DWORD kFullScreenStyle = WS_POPUP | WS_CLIPCHILDREN;
 
 constexpr LabelId kLabels[] = {LabelId::StartPrompt, LabelId::JumpsCaption, LabelId::Level,
                                LabelId::Jumps, LabelId::Score};
@@ -33,7 +38,9 @@ std::int64_t nowUs() {
          count.QuadPart % perSecond * 1'000'000 / perSecond;
 }
 
-RECT toRect(PixelRect r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
+PixelRect shifted(PixelRect r, const PixelRect& origin) {
+  return {r.x + origin.x, r.y + origin.y, r.width, r.height};
+}
 
 }  // namespace
 
@@ -45,14 +52,17 @@ void MainWindow::registerClasses(HINSTANCE instance) {
 }
 
 MainWindow::MainWindow(HINSTANCE instance, KeyRules& keys, SettingsStore& store, WavePlayer& player,
-                       RandomSource& random)
+                       RandomSource& random, RegistryDisplayStore& displayStore,
+                       std::string optionsLocation)
     : instance_(instance),
       keys_(keys),
       store_(store),
+      optionsLocation_(std::move(optionsLocation)),
       playfield_(labels_),
       game_(GamePorts{keys, playfield_, *this, store, random}),
       music_(store, player),
-      playControl_(keys, *this, store, music_) {
+      playControl_(keys, *this, store, music_),
+      display_(*this, displayStore) {
   // Every label of the design, those on the playfield and those below it.
   for (const ControlDesign& c : mainWindowDesign().controls) {
     if (c.kind != ControlKind::Label) continue;
@@ -91,8 +101,10 @@ bool MainWindow::open(int showCommand) {
       window_, instance_, design.control("creditBanner").caption.c_str(), [this] {
         if (!ended_) playControl_.openAbout();
       });
-  addTooltip();
-  layOut(static_cast<int>(dpiForWindow(window_)), nullptr);
+  addTooltip(window_, creditBanner_->handle(), instance_,
+             mainWindowDesign().control("creditBanner").tooltip);
+  dpi_ = static_cast<int>(dpiForWindow(window_));
+  display_.restore();
 
   for (const TimerDesign& timer : design.timers) {
     if (timer.initiallyOn) setTimer(timer.id, true);
@@ -104,42 +116,87 @@ bool MainWindow::open(int showCommand) {
   return true;
 }
 
-void MainWindow::addTooltip() {
-  const ControlDesign& banner = mainWindowDesign().control("creditBanner");
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
-                             nullptr, instance_, nullptr);
-  // The tooltip keeps a copy of the text.
-  std::wstring text = toUtf16(banner.tooltip);
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(creditBanner_->handle());
-  tool.lpszText = text.data();
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+PixelSize MainWindow::designSize() const {
+  const PixelRect client = scaledClient(mainWindowDesign(), dpi_);
+  return {client.width, client.height};
 }
 
-void MainWindow::layOut(int dpi, const RECT* suggested) {
-  dpi_ = dpi;
-  fonts_ = std::make_unique<DesignFonts>(dpi);
+PixelSize MainWindow::frameSize() const {
+  const RECT outer = outerForClient({0, 0, 0, 0}, kStyle, 0, static_cast<UINT>(dpi_));
+  return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void MainWindow::showZoomed(int zoom, std::optional<PixelRect> fullScreenOn) {
+  const bool fullScreen = fullScreenOn.has_value();
+  const bool styleChanges = fullScreen != fullScreen_;
+  if (styleChanges) {
+    if (fullScreen) {
+      RECT frame{};
+      GetWindowRect(window_, &frame);
+      windowedPlace_ = {frame.left, frame.top};
+    }
+    const LONG_PTR visible = GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE;
+    SetWindowLongPtrW(window_, GWL_STYLE, (fullScreen ? kFullScreenStyle : kStyle) | visible);
+  }
+  fullScreen_ = fullScreen;
+  zoom_ = zoom;
+  const PixelRect client = scaledClient(mainWindowDesign(), scale());
+  if (fullScreen) {
+    const PixelRect centred =
+        fullScreenPicture({fullScreenOn->width, fullScreenOn->height}, designSize(), zoom);
+    picture_ = {centred.x, centred.y, client.width, client.height};
+  } else {
+    picture_ = {0, 0, client.width, client.height};
+  }
+  layOutPicture();
+  if (fullScreen) {
+    SetWindowPos(window_, HWND_TOP, fullScreenOn->x, fullScreenOn->y, fullScreenOn->width,
+                 fullScreenOn->height, SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  } else {
+    fitWindowedFrame(styleChanges);
+  }
+  // Open windows follow at once rather than at their next opening.
+  if (optionsWindow()) options_->setZoom(zoom_);
+  if (aboutWindow()) about_->setZoom(zoom_);
+}
+
+void MainWindow::fitWindowedFrame(bool backInPlace) {
+  const RECT outer =
+      outerForClient({0, 0, picture_.width, picture_.height}, kStyle, 0, static_cast<UINT>(dpi_));
+  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  flags |= backInPlace ? SWP_FRAMECHANGED : SWP_NOMOVE;
+  SetWindowPos(window_, nullptr, windowedPlace_.x, windowedPlace_.y, outer.right - outer.left,
+               outer.bottom - outer.top, flags);
+}
+
+void MainWindow::layOutPicture() {
+  fonts_ = std::make_unique<DesignFonts>(scale());
   const WindowDesign& design = mainWindowDesign();
-  const PixelRect field = scaledControl(design.control("playfield"), dpi);
+  const PixelRect field = shifted(scaledControl(design.control("playfield"), scale()), picture_);
   SetWindowPos(playfield_.handle(), nullptr, field.x, field.y, field.width, field.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  playfield_.setDpi(dpi, *fonts_);
-  const PixelRect banner = scaledControl(design.control("creditBanner"), dpi);
+  playfield_.setDpi(scale(), *fonts_);
+  const PixelRect banner =
+      shifted(scaledControl(design.control("creditBanner"), scale()), picture_);
   SetWindowPos(creditBanner_->handle(), nullptr, banner.x, banner.y, banner.width, banner.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  creditBanner_->setDpi(dpi);
-
-  const PixelRect client = scaledClient(design, dpi);
-  const RECT outer = outerForClient({0, 0, client.width, client.height}, kStyle, 0, dpi);
-  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  if (!suggested) flags |= SWP_NOMOVE;
-  SetWindowPos(window_, nullptr, suggested ? suggested->left : 0, suggested ? suggested->top : 0,
-               outer.right - outer.left, outer.bottom - outer.top, flags);
+  creditBanner_->setDpi(scale());
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+bool MainWindow::displayKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+  const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (!root || (root != window_ && root != optionsWindow() && root != aboutWindow())) return false;
+  const std::optional<DisplayCommand> command =
+      displayCommand(static_cast<unsigned int>(message.wParam), GetKeyState(VK_CONTROL) < 0,
+                     GetKeyState(VK_MENU) < 0);
+  if (!command) return false;
+  // One press, one step: a held key's repeats do nothing. In the options and About windows the
+  // keys do nothing at all, and press no button there either.
+  const bool autoRepeat = (message.lParam & (1L << 30)) != 0;
+  if (!autoRepeat && root == window_ && !ended_) display_.apply(*command);
+  return true;
 }
 
 HWND MainWindow::optionsWindow() const {
@@ -202,7 +259,9 @@ bool MainWindow::timerOn(TimerId timer) const {
 }
 
 void MainWindow::restoreDesignedGeometry() {
-  if (window_) layOut(dpi_, nullptr);
+  if (!window_) return;
+  layOutPicture();
+  if (!fullScreen_) fitWindowedFrame(false);
 }
 
 void MainWindow::showMessage(const std::string& text) {
@@ -216,7 +275,7 @@ void MainWindow::showOptions() {
   if (!optionsWindow()) {
     options_.reset();
     options_ = std::make_unique<OptionsWindow>(
-        window_, instance_, OptionsBehaviour(game_, store_, music_, *this, playControl_));
+        window_, instance_, OptionsBehaviour(game_, store_, music_, *this, playControl_), zoom_);
   }
   options_->show();
 }
@@ -224,7 +283,8 @@ void MainWindow::showOptions() {
 void MainWindow::showAbout() {
   if (!aboutWindow()) {
     about_.reset();
-    about_ = std::make_unique<AboutWindow>(window_, instance_, playControl_);
+    about_ =
+        std::make_unique<AboutWindow>(window_, instance_, playControl_, zoom_, optionsLocation_);
   }
   about_->show();
 }
@@ -263,10 +323,21 @@ void MainWindow::timerFired(TimerId timer) {
   }
 }
 
+void MainWindow::paintBars(HDC dc) {
+  // The window's face lies under the picture only; black bars surround it.
+  RECT area;
+  GetClientRect(window_, &area);
+  const int saved = SaveDC(dc);
+  ExcludeClipRect(dc, picture_.x, picture_.y, picture_.x + picture_.width,
+                  picture_.y + picture_.height);
+  FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  RestoreDC(dc, saved);
+}
+
 void MainWindow::paintLabels(HDC dc) {
   for (const ShownLabel& shown : labels_) {
     if (!shown.visible || !shown.design->container.empty()) continue;
-    const PixelRect r = scaledControl(*shown.design, dpi_);
+    const PixelRect r = shifted(scaledControl(*shown.design, scale()), picture_);
     RECT box = toRect(r);
     const HFONT font = fonts_->font(shown.design->font);
     if (shown.growsWithCaption) {
@@ -292,6 +363,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window_, &paint);
+      if (fullScreen_) paintBars(dc);
       if (fonts_) paintLabels(dc);
       EndPaint(window_, &paint);
       return 0;
@@ -308,9 +380,29 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // through its system menu instead of the monkey.
       if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0) return 0;
       break;
-    case WM_DPICHANGED:
-      layOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+    case WM_DPICHANGED: {
+      // The suggested rectangle scales the window as it is; its size is worked out here again,
+      // at the zoom that fits at the new resolution.
+      dpi_ = HIWORD(wParam);
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      if (!fullScreen_) {
+        windowedPlace_ = {suggested->left, suggested->top};
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      display_.refit();
       return 0;
+    }
+    case WM_CONTEXTMENU: {
+      // From the keyboard (Shift+F10, the menu key) the menu opens at the picture's corner.
+      POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      if (lParam == -1) {
+        at = {picture_.x, picture_.y};
+        ClientToScreen(window_, &at);
+      }
+      if (!ended_) display_.showMenu(at);
+      return 0;
+    }
     case WM_CLOSE:
       // Any close ends the game at once and is never refused.
       playControl_.mainWindowClosing();

@@ -4,6 +4,8 @@
 
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "game/game.h"
@@ -13,6 +15,7 @@
 #include "play/tick_pacer.h"
 #include "win32/about_window.h"
 #include "win32/design_fonts.h"
+#include "win32/display_modes.h"
 #include "win32/options_window.h"
 #include "win32/picture_control.h"
 #include "win32/playfield_window.h"
@@ -20,13 +23,16 @@
 
 // The main window: the playfield with its labels, the score below it, the credit banner that
 // opens the About window, and the three timers that drive the game. It owns the game and gives
-// it its windows, and opens the options and About windows.
+// it its windows, and opens the options and About windows. It is laid out at its screen's
+// resolution times its zoom, so that text is drawn at the resolution it is seen at and pictures
+// are enlarged pixel for pixel.
 class MainWindow final : public MainWindowControls {
  public:
   static void registerClasses(HINSTANCE instance);
 
+  // optionsLocation: where the options are kept, which the About window tells.
   MainWindow(HINSTANCE instance, KeyRules& keys, SettingsStore& store, WavePlayer& player,
-             RandomSource& random);
+             RandomSource& random, RegistryDisplayStore& displayStore, std::string optionsLocation);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
@@ -37,6 +43,15 @@ class MainWindow final : public MainWindowControls {
   // The options or About window, while it exists.
   HWND optionsWindow() const;
   HWND aboutWindow() const;
+
+  // A zoom or full-screen key pressed in one of the game's windows: true when it was one, which
+  // then never goes further. It acts in the main window only, once per press.
+  bool displayKey(const MSG& message);
+  // The window at a zoom, or full screen on that monitor area, the picture at the zoom there.
+  void showZoomed(int zoom, std::optional<PixelRect> fullScreenOn);
+  // The client area at the window's resolution and 1x, and how much the frame adds to it.
+  PixelSize designSize() const;
+  PixelSize frameSize() const;
 
   void setCaption(LabelId label, const std::string& caption) override;
   void setBackColor(LabelId label, Rgb colour) override;
@@ -52,18 +67,21 @@ class MainWindow final : public MainWindowControls {
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void layOut(int dpi, const RECT* suggested);
+  void layOutPicture();
+  void fitWindowedFrame(bool move);
+  void paintBars(HDC dc);
+  int scale() const { return dpi_ * zoom_; }
   void paintLabels(HDC dc);
   // The system's timer woke the game: the timer's tick runs when it is due.
   void timerWoke(TimerId timer);
   void timerFired(TimerId timer);
   ShownLabel& label(LabelId id);
   void labelChanged(const ShownLabel& label);
-  void addTooltip();
 
   HINSTANCE instance_;
   KeyRules& keys_;
   SettingsStore& store_;
+  std::string optionsLocation_;
   std::vector<ShownLabel> labels_;
   std::map<LabelId, size_t> labelIndex_;
   PlayfieldWindow playfield_;
@@ -77,6 +95,13 @@ class MainWindow final : public MainWindowControls {
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<DesignFonts> fonts_;
   int dpi_ = 96;
+  int zoom_ = 1;
+  bool fullScreen_ = false;
+  // Where the design lies in the client area: all of it in a window, centred full screen.
+  PixelRect picture_;
+  // Where the window's frame was before it went full screen.
+  POINT windowedPlace_{};
+  DisplayModes display_;
   std::map<TimerId, bool> timersOn_;
   // Each timer's ticks keep their designed period on average, whatever the system's timer rounds.
   std::map<TimerId, TickPacer> pacers_;

@@ -5,8 +5,8 @@
 #include "design/options_window_design.h"
 #include "win32/utf16.h"
 
-OptionsWindow::OptionsWindow(HWND owner, HINSTANCE instance, OptionsBehaviour behaviour)
-    : DesignedWindow(optionsWindowDesign(), owner, instance), behaviour_(behaviour) {
+OptionsWindow::OptionsWindow(HWND owner, HINSTANCE instance, OptionsBehaviour behaviour, int zoom)
+    : DesignedWindow(optionsWindowDesign(), owner, instance, zoom), behaviour_(behaviour) {
   if (alive()) loadChoices();
 }
 

@@ -7,7 +7,7 @@
 // plays on, and any other close plays on just the same.
 class OptionsWindow final : public DesignedWindow {
  public:
-  OptionsWindow(HWND owner, HINSTANCE instance, OptionsBehaviour behaviour);
+  OptionsWindow(HWND owner, HINSTANCE instance, OptionsBehaviour behaviour, int zoom);
 
  private:
   // What the option's slider or check box holds: the slider's value, or 1 or 0.

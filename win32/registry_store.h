@@ -1,13 +1,11 @@
 #pragma once
 
-#include <functional>
 #include <map>
-#include <set>
 #include <string>
-#include <string_view>
 
 #include "game/option_rules.h"
 #include "game/settings_store.h"
+#include "win32/registry_key.h"
 
 // Where Visual Basic's SaveSetting keeps every program's settings, below HKEY_CURRENT_USER.
 inline const std::string kVbSettingsRoot = "Software\\" + options::kStoreFolder;
@@ -18,7 +16,7 @@ inline const std::string kVbSettingsRoot = "Software\\" + options::kStoreFolder;
 // and a value whose save failed holds in memory until the game ends.
 class RegistryStore final : public SettingsStore {
  public:
-  using Report = std::function<void(std::string_view line)>;
+  using Report = OnceReport::Report;
 
   explicit RegistryStore(const std::string& root = kVbSettingsRoot, Report report = {});
 
@@ -26,18 +24,12 @@ class RegistryStore final : public SettingsStore {
   void save(const std::string& key, const std::string& text) override;
 
   // The key that holds the values, below HKEY_CURRENT_USER.
-  const std::string& keyPath() const { return keyPath_; }
+  const std::string& keyPath() const { return key_.path(); }
 
   static constexpr std::size_t kMaxValueChars = options::kMaxOptionChars;
 
  private:
-  void tellOnce(const std::string& line);
-  // The key as a report names it.
-  std::string shownKey() const;
-
-  std::string keyPath_;
-  std::wstring wideKeyPath_;
-  Report report_;
+  RegistryKey key_;
+  OnceReport report_;
   std::map<std::string, std::string> unsaved_;
-  std::set<std::string> told_;
 };

@@ -10,6 +10,7 @@
 #include "play/key_rules.h"
 #include "win32/key_routing.h"
 #include "win32/main_window.h"
+#include "win32/registry_display_store.h"
 #include "win32/registry_store.h"
 #include "win32/report.h"
 #include "win32/wave_player.h"
@@ -62,6 +63,9 @@ int runMessageLoop(MainWindow& main, KeyRules& keys) {
   BOOL got;
   while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
     if (got == -1) return 1;
+    // The zoom and full-screen keys never reach the game, a button or the system: Alt+Enter
+    // untranslated makes no menu character, and so no beep.
+    if (main.displayKey(message)) continue;
     const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     feedKeys(message, root, main, keys);
     const bool secondary = root && (root == main.optionsWindow() || root == main.aboutWindow());
@@ -88,13 +92,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   timeBeginPeriod(kTimerResolutionMs);
 
   RegistryStore store(kVbSettingsRoot, [](std::string_view line) { tellOnStderrOrDebugger(line); });
+  RegistryDisplayStore displayStore;
   PlaySoundWavePlayer player;
   TimeMixedRandom random;
   KeyRules keys;
   MainWindow::registerClasses(instance);
   int status = 1;
   {
-    MainWindow main(instance, keys, store, player, random);
+    MainWindow main(instance, keys, store, player, random, displayStore,
+                    "HKEY_CURRENT_USER\\" + store.keyPath());
     if (main.open(showCommand)) {
       status = runMessageLoop(main, keys);
     } else {

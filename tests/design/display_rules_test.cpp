@@ -36,4 +36,39 @@ TEST(DisplayRules, TheStoredChoiceReadsBackAndDamageGivesNothing) {
   }
 }
 
+TEST(DisplayRules, ZoomKeysStayWithinWhatFitsAndFirstLeaveFullScreen) {
+  using C = DisplayCommand;
+  EXPECT_EQ(afterDisplayCommand({1, false}, C::ZoomIn, 2), (DisplayChoice{2, false}));
+  EXPECT_EQ(afterDisplayCommand({2, false}, C::ZoomIn, 2), (DisplayChoice{2, false}));
+  EXPECT_EQ(afterDisplayCommand({1, false}, C::ZoomOut, 2), (DisplayChoice{1, false}));
+  // A zoom too large for this screen comes down to the largest that fits it.
+  EXPECT_EQ(afterDisplayCommand({5, false}, C::ZoomOut, 2), (DisplayChoice{2, false}));
+  EXPECT_EQ(afterDisplayCommand({2, true}, C::ZoomIn, 2), (DisplayChoice{2, false}));
+  EXPECT_EQ(afterDisplayCommand({2, true}, C::ActualSize, 2), (DisplayChoice{1, false}));
+  EXPECT_EQ(afterDisplayCommand({2, false}, C::ToggleFullScreen, 2), (DisplayChoice{2, true}));
+  EXPECT_EQ(afterDisplayCommand({2, true}, C::ToggleFullScreen, 2), (DisplayChoice{2, false}));
+  // Nothing fits: the window stays at 1x rather than at no zoom at all.
+  EXPECT_EQ(windowAtZoom(3, 0), (DisplayChoice{1, false}));
+}
+
+TEST(DisplayRules, TheMenuGreysWhatChangesNothingAndChecksTheCurrentChoice) {
+  const std::vector<DisplayMenuEntry> atLargest = displayMenu({3, false}, 3);
+  ASSERT_EQ(atLargest.size(), 6u);
+  EXPECT_EQ(atLargest[0].text + "\t" + atLargest[0].keys, "Zoom in\tCtrl++");
+  EXPECT_FALSE(atLargest[0].enabled);
+  EXPECT_TRUE(atLargest[1].enabled);
+  EXPECT_EQ(atLargest[1].choice, (DisplayChoice{2, false}));
+  EXPECT_EQ(atLargest[2].keys, "Ctrl+0");
+  EXPECT_TRUE(atLargest[4].checked && !atLargest[3].checked && atLargest[4].text == "3x");
+  EXPECT_EQ(atLargest[5].keys, "F11, Alt+Enter");
+  EXPECT_FALSE(atLargest[5].checked);
+  // Full screen nothing is checked but full screen, and every zoom entry brings the window back.
+  const std::vector<DisplayMenuEntry> full = displayMenu({1, true}, 1);
+  ASSERT_EQ(full.size(), 4u);
+  EXPECT_TRUE(full[0].enabled && full[1].enabled);
+  EXPECT_FALSE(full[2].checked);
+  EXPECT_TRUE(full[3].checked);
+  EXPECT_EQ(full[3].choice, (DisplayChoice{1, false}));
+}
+
 }  // namespace

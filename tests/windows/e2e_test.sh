@@ -5,7 +5,7 @@
 # level ends in its message box (its exact text, OK alone, no icon, the main window its owner),
 # Return closes it, F1 opens the options window, its jump Set button stores the option in the
 # registry, Resume Game plays on, a click on the credit banner opens About and Close plays on,
-# and Escape ends the game with status 0.
+# Ctrl+Plus doubles the window and Ctrl+0 brings it back, and Escape ends the game with status 0.
 # Screenshots go to $E2E_SHOTS when it is set. Every wait is bounded.
 set -euo pipefail
 
@@ -88,7 +88,7 @@ echo "e2e: making a Wine prefix"
 "$(dirname "$0")/wine_run.sh" --make-prefix >/dev/null 2>&1
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 for ((i = 0; i < 50; i++)); do
   [ -s "$work/display" ] && break
@@ -168,6 +168,38 @@ sleep 0.5
 shot about
 click_control "$about" aboutWindow closeButton
 wait_gone 10 "About Zundabar" || fail "Close left the About window open"
+
+# ---- Display: one zoom step and back ----
+# On a 1920 x 1080 screen Ctrl+Plus doubles the main window and Ctrl+0 brings it back to its own
+# size; each choice is kept in the registry, and neither key moves, pauses or ends the game (the
+# Escape below still ends it).
+window_size() { xdotool getwindowgeometry "$1" | awk '/Geometry:/ {print $2}'; }
+wait_size() {
+  local window=$1 wanted=$2
+  for ((i = 0; i < 25; i++)); do
+    [ "$(window_size "$window")" = "$wanted" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+stored_zoom() {
+  "$wine" reg query 'HKCU\Software\Zundabar' /v Zoom 2>/dev/null | tr -d '\r' |
+    awk '$1 == "Zoom" {print $3}' || true
+}
+own_size=$(window_size "$main")
+[[ "$own_size" =~ ^([0-9]+)x([0-9]+)$ ]] || fail "the main window has no size ('$own_size')"
+doubled="$((BASH_REMATCH[1] * 2))x$((BASH_REMATCH[2] * 2))"
+xdotool key --window "$main" ctrl+plus
+wait_size "$main" "$doubled" || fail "Ctrl+Plus made the window $(window_size "$main"), not $doubled"
+sleep 0.5
+shot zoomed
+[ "$(stored_zoom)" = 0x2 ] || fail "Ctrl+Plus stored the zoom '$(stored_zoom)'"
+kill -0 "$game_pid" 2>/dev/null || fail "the game ended at Ctrl+Plus"
+xdotool key --window "$main" ctrl+0
+wait_size "$main" "$own_size" || fail "Ctrl+0 left the window $(window_size "$main")"
+[ "$(stored_zoom)" = 0x1 ] || fail "Ctrl+0 stored the zoom '$(stored_zoom)'"
+echo "e2e: zoomed to $doubled and back to $own_size"
+# ---- End of the display block ----
 
 xdotool key --window "$main" Escape
 status=""

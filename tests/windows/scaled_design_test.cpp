@@ -1,6 +1,9 @@
 #include "win32/scaled_design.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <tuple>
 
 #include "design/about_window_design.h"
 #include "design/main_window_design.h"
@@ -76,6 +79,23 @@ TEST(KeyRouting, OnlyTheKeysAControlActsOnAreTheControls) {
   EXPECT_FALSE(controlUsesKey(ControlKind::Slider, VirtualKey::Escape));
   EXPECT_EQ(gameKey(0x70), VirtualKey::F1);
   EXPECT_EQ(gameKey(0x0D), std::nullopt);  // Enter is never polled
+}
+
+TEST(KeyRouting, DisplayKeysNeedTheirModifiersAndAltGrZoomsNothing) {
+  using C = DisplayCommand;
+  EXPECT_EQ(displayCommand(VK_OEM_PLUS, true, false), C::ZoomIn);
+  EXPECT_EQ(displayCommand(VK_ADD, true, false), C::ZoomIn);
+  EXPECT_EQ(displayCommand(VK_SUBTRACT, true, false), C::ZoomOut);
+  EXPECT_EQ(displayCommand('0', true, false), C::ActualSize);
+  EXPECT_EQ(displayCommand(VK_F11, false, false), C::ToggleFullScreen);
+  EXPECT_EQ(displayCommand(VK_RETURN, false, true), C::ToggleFullScreen);
+  for (const auto& [key, ctrl, alt] :
+       {std::tuple{VK_OEM_PLUS, false, false}, std::tuple{VK_OEM_PLUS, true, true},
+        std::tuple{0x30, false, false}, std::tuple{VK_RETURN, false, false},
+        std::tuple{VK_RETURN, true, true}, std::tuple{VK_F11, true, false}}) {
+    EXPECT_EQ(displayCommand(static_cast<unsigned int>(key), ctrl, alt), std::nullopt)
+        << key << ctrl << alt;
+  }
 }
 
 }  // namespace
