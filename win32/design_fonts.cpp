@@ -5,14 +5,21 @@
 
 namespace {
 
+// MS Sans Serif and MS Serif are bitmap fonts: they draw the windows exactly as designed at
+// 96 dpi, but at any other resolution (a denser screen, or zoomed) Windows can only enlarge their
+// pixels, or not enlarge them at all. There the text is drawn in an outline font at the screen's
+// own resolution.
 constexpr wchar_t kSansFace[] = L"MS Sans Serif";
-// Our own narrow sans, built into the program, for a system without MS Sans Serif (Wine puts a
-// far wider font in its place, and the labels would wrap where they were not designed to).
+// The outline twin of MS Sans Serif that Windows has.
+constexpr wchar_t kOutlineSansFace[] = L"Microsoft Sans Serif";
+// Our own narrow sans, built into the program, for a system with neither (Wine puts a far wider
+// font in their place, and the labels would wrap where they were not designed to).
 constexpr wchar_t kFallbackSansFace[] = L"Roboto Condensed";
 constexpr wchar_t kSerifFace[] = L"MS Serif";
 // The narrow serif the Linux game draws the location with, for a system without MS Serif (Wine
-// has none): a wider face would cut the location line at the About window's edge.
-constexpr wchar_t kFallbackSerifFace[] = L"DejaVu Serif Condensed";
+// has none) or when scaled: a wider face would cut the location line at the About window's edge.
+constexpr wchar_t kNarrowSerifFace[] = L"DejaVu Serif Condensed";
+constexpr wchar_t kOutlineSerifFace[] = L"Times New Roman";
 
 bool systemHasFace(const wchar_t* face) {
   HFONT font =
@@ -37,18 +44,23 @@ bool loadFallbackSans() {
                               &installed) != nullptr;
 }
 
-// Decided once, at the first window.
-const wchar_t* sansFace() {
-  static const wchar_t* face =
-      systemHasFace(kSansFace) || !loadFallbackSans() ? kSansFace : kFallbackSansFace;
-  return face;
+// What the system has is looked at once, at the first window.
+const wchar_t* sansFace(int dpi) {
+  static const bool hasBitmapFace = systemHasFace(kSansFace);
+  static const bool hasOutlineFace = systemHasFace(kOutlineSansFace);
+  if (dpi == kDesignDpi && hasBitmapFace) return kSansFace;
+  if (hasOutlineFace) return kOutlineSansFace;
+  static const bool fallbackLoaded = loadFallbackSans();
+  return fallbackLoaded ? kFallbackSansFace : kSansFace;
 }
 
-const wchar_t* serifFace() {
-  static const wchar_t* face = systemHasFace(kSerifFace) || !systemHasFace(kFallbackSerifFace)
-                                   ? kSerifFace
-                                   : kFallbackSerifFace;
-  return face;
+const wchar_t* serifFace(int dpi) {
+  static const bool hasBitmapFace = systemHasFace(kSerifFace);
+  static const bool hasNarrowFace = systemHasFace(kNarrowSerifFace);
+  static const bool hasOutlineFace = systemHasFace(kOutlineSerifFace);
+  if (dpi == kDesignDpi && hasBitmapFace) return kSerifFace;
+  if (hasNarrowFace) return kNarrowSerifFace;
+  return hasOutlineFace ? kOutlineSerifFace : kSerifFace;
 }
 
 HFONT makeFont(FontRole role, int dpi) {
@@ -56,7 +68,7 @@ HFONT makeFont(FontRole role, int dpi) {
   return CreateFontW(
       fontHeightForDpi(fontPoints(role), dpi), 0, 0, 0, FW_NORMAL, FALSE, role == FontRole::Number,
       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-      DEFAULT_PITCH | (serif ? FF_ROMAN : FF_SWISS), serif ? serifFace() : sansFace());
+      DEFAULT_PITCH | (serif ? FF_ROMAN : FF_SWISS), serif ? serifFace(dpi) : sansFace(dpi));
 }
 
 }  // namespace

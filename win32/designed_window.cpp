@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "design/options_window_design.h"
 #include "game/option_rules.h"
 #include "win32/dpi.h"
@@ -126,7 +128,10 @@ void DesignedWindow::layOut(int dpi, const RECT* suggested) {
   fonts_ = std::make_unique<DesignFonts>(scale);
   for (size_t i = 0; i < design_.controls.size(); ++i) {
     const ControlDesign& c = design_.controls[i];
-    const PixelRect r = scaledControl(c, scale);
+    PixelRect r = scaledControl(c, scale);
+    // The system draws a check box's square at the screen's own size, whatever the zoom: the box
+    // keeps its unzoomed width, so that the caption it was designed with stays hidden beside it.
+    if (c.kind == ControlKind::CheckBox) r.width = std::min(r.width, scaledControl(c, dpi).width);
     SetWindowPos(controls_[i], nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->font(c.font)), TRUE);
   }
