@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, playing and testing Zundabar need, if missing,
 # and what the Windows builds need: the MinGW-w64 cross compilers, Wine (32- and 64-bit) to run
-# their tests, NSIS for the installer, and GoogleTest's source to build it for Windows.
+# their tests (through qemu-user where the kernel runs no 32-bit programs), NSIS for the
+# installer, and GoogleTest's source to build it for Windows.
 set -euo pipefail
 
 packages=(
@@ -39,11 +40,16 @@ install_missing() {
 
 install_missing "${packages[@]}"
 
-# Wine's 32-bit side runs only where the kernel runs 32-bit x86 programs, which some virtual
-# machines do not: there wine32 would only break the wine command, which always starts the
-# 32-bit loader once wine32 is installed. The 32-bit C library's loader tells.
-if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+# Wine's 32-bit side runs where 32-bit x86 programs run. A kernel that runs none (some virtual
+# machines) runs them through qemu-user in the tests' private namespace (with_32_bit.sh); there
+# the wine command, which always starts the 32-bit loader once wine32 is installed, works only
+# inside that namespace, and the 64-bit loader is started directly outside it.
+if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+  install_missing qemu-user
+fi
+if "$(dirname "$0")/../tests/windows/with_32_bit.sh" --how >/dev/null 2>&1; then
   install_missing wine32:i386
 elif ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "ok installed"; then
-  echo "install_deps: this machine runs no 32-bit programs; wine32 is left out" >&2
+  echo "install_deps: this machine runs no 32-bit programs, not even through qemu-user" \
+    "(user namespaces may be off); wine32 is left out" >&2
 fi

@@ -10,18 +10,26 @@
 set -euo pipefail
 
 exe=$(realpath "$1")
-if file -b "$exe" | grep -q '^PE32 ' && ! "$(dirname "$0")/wine_run.sh" --runs-32-bit; then
-  echo "e2e: skipped: this machine cannot run 32-bit Windows programs"
-  exit 77
+if file -b "$exe" | grep -q '^PE32 '; then
+  if ! how=$("$(dirname "$0")/wine_run.sh" --runs-32-bit); then
+    echo "e2e: skipped: this machine cannot run 32-bit Windows programs"
+    exit 77
+  fi
+  # The game, the probe and every program they start run where 32-bit programs run.
+  if [ -z "${ZUNDABAR_32_BIT:-}" ]; then
+    echo "e2e: 32-bit programs run $how"
+    exec "$(dirname "$0")/with_32_bit.sh" "$0" "$@"
+  fi
 fi
 music=$(realpath "$2")
 probe=$(realpath "$3")
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winemenubuilder.exe=d"
-# A 64-bit program runs on Wine's 64-bit loader directly, with or without its 32-bit half.
+# Wine's 64-bit loader starts 64-bit programs itself and 32-bit ones through the 32-bit loader,
+# which the wine command would start first for every program, slowly where it is emulated.
 wine=wine
-if file -b "$exe" | grep -q 'PE32+' && [ -x /usr/lib/wine/wine64 ]; then
+if [ -x /usr/lib/wine/wine64 ]; then
   wine=/usr/lib/wine/wine64
   export WINELOADER=$wine
 fi

@@ -2,19 +2,26 @@
 # Runs a Windows program under Wine in the test run's private prefix (WINEPREFIX):
 #   wine_run.sh --make-prefix      makes a fresh prefix (the first step of a test run)
 #   wine_run.sh --end              ends the prefix's Wine server (the last step)
-#   wine_run.sh --runs-32-bit      succeeds when this machine can run 32-bit Windows programs
+#   wine_run.sh --runs-32-bit      succeeds when this machine can run 32-bit Windows programs,
+#                                  and prints how: natively or through qemu-user
 #   wine_run.sh PROGRAM.exe ARGS   runs the program there and ends with its status, or with 77
 #                                  (skipped) for a 32-bit program that this machine cannot run
 # A 64-bit prefix runs both 32- and 64-bit programs. No display is used: the test programs are
 # console programs, and Wine must never wait for an X server that a test run does not have.
 set -euo pipefail
 
+here=$(cd "$(dirname "$0")" && pwd)
 readonly wine32_loader=/usr/lib/wine/wine
 readonly wine64_loader=/usr/lib/wine/wine64
 
-# Wine's 32-bit side runs only where wine32 is installed and the kernel runs 32-bit x86 programs;
-# some virtual machines do not.
-runs_32_bit() { "$wine32_loader" --version >/dev/null 2>&1; }
+# Wine's 32-bit side runs only where wine32 is installed and the machine runs 32-bit x86
+# programs, natively or, where the kernel runs none (some virtual machines), through qemu-user.
+runs_32_bit() {
+  local how
+  how=$("$here/with_32_bit.sh" --how 2>/dev/null) &&
+    "$here/with_32_bit.sh" "$wine32_loader" --version >/dev/null 2>&1 &&
+    echo "$how"
+}
 
 if [ "${1:-}" = --runs-32-bit ]; then
   runs_32_bit && exit 0
@@ -31,9 +38,11 @@ export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winemenubuilder.exe=d"
 unset DISPLAY WAYLAND_DISPLAY
 
 # The wine command starts the 32-bit loader whenever wine32 is installed, which hands 64-bit
-# programs on to the 64-bit one; without a 32-bit side the 64-bit loader is started directly.
+# programs on to the 64-bit one: under qemu-user that alone takes seconds. The 64-bit loader is
+# started directly, and starts the 32-bit one for 32-bit programs (named by WINELOADER less its
+# "64").
 wine=(wine)
-if ! runs_32_bit; then
+if [ -x "$wine64_loader" ]; then
   export WINELOADER=$wine64_loader
   wine=("$wine64_loader")
 fi
@@ -44,7 +53,12 @@ case "${1:-}" in
     wineserver -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
-    "${wine[@]}" wineboot -i
+    # Where 32-bit programs run, wineboot fills the prefix's 32-bit system folder too.
+    if runs_32_bit >/dev/null; then
+      "$here/with_32_bit.sh" "${wine[@]}" wineboot -i
+    else
+      "${wine[@]}" wineboot -i
+    fi
     # wineboot returns before the new registry is written out; the server ends once it is.
     wineserver -w
     # Windows keeps MS Sans Serif and Marlett in its Fonts folder. Debian's Wine does not find
@@ -55,9 +69,6 @@ case "${1:-}" in
     done
     true
     ;;
-  --runs-32-bit)
-    $runs_32_bit
-    ;;
   --end)
     wineserver -k 2>/dev/null || true
     ;;
@@ -66,10 +77,13 @@ case "${1:-}" in
     exit 2
     ;;
   *)
-    if ! runs_32_bit && file -b "$1" | grep -q '^PE32 '; then
-      echo "wine_run.sh: skipped: this machine cannot run 32-bit Windows programs" \
-        "(no wine32, or a kernel without 32-bit x86 programs)" >&2
-      exit 77
+    if file -b "$1" | grep -q '^PE32 '; then
+      if ! runs_32_bit >/dev/null; then
+        echo "wine_run.sh: skipped: this machine cannot run 32-bit Windows programs" \
+          "(no wine32, or a kernel without 32-bit x86 programs and no qemu-user)" >&2
+        exit 77
+      fi
+      exec "$here/with_32_bit.sh" "${wine[@]}" "$@"
     fi
     exec "${wine[@]}" "$@"
     ;;

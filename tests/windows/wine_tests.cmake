@@ -13,12 +13,14 @@ set(ZUNDABAR_WINE_RUN ${CMAKE_CURRENT_LIST_DIR}/wine_run.sh)
 
 add_test(NAME WinePrefix COMMAND ${ZUNDABAR_WINE_RUN} --make-prefix)
 add_test(NAME WineServerEnd COMMAND ${ZUNDABAR_WINE_RUN} --end)
-set_tests_properties(WinePrefix PROPERTIES FIXTURES_SETUP WinePrefix TIMEOUT 180)
+# Half a minute where the 32-bit side runs through qemu-user, which fills the 32-bit system folder.
+set_tests_properties(WinePrefix PROPERTIES FIXTURES_SETUP WinePrefix TIMEOUT 600)
 set_tests_properties(WineServerEnd PROPERTIES FIXTURES_CLEANUP WinePrefix)
 set_tests_properties(WinePrefix WineServerEnd PROPERTIES
   LABELS windows ENVIRONMENT WINEPREFIX=${ZUNDABAR_WINE_PREFIX})
 
-# One test per program: Wine takes a second or two to start, far longer than any one case.
+# One test per program: Wine takes a second or two to start (two or three more for a 32-bit
+# program through qemu-user), far longer than any one case.
 function(zundabar_add_wine_test target)
   add_test(NAME ${target} COMMAND ${target})
   set_tests_properties(${target} PROPERTIES
