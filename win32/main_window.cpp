@@ -109,17 +109,20 @@ void MainWindow::addTooltip() {
 }
 
 void MainWindow::layOut(int dpi, const RECT* suggested) {
+  // Fonts and pictures are made only for a new resolution: every level lays the window out
+  // again at the one it has, and making them afresh then would delay the first frame for nothing.
+  const bool newDpi = !fonts_ || dpi != dpi_;
   dpi_ = dpi;
-  fonts_ = std::make_unique<DesignFonts>(dpi);
+  if (newDpi) fonts_ = std::make_unique<DesignFonts>(dpi);
   const WindowDesign& design = mainWindowDesign();
   const PixelRect field = scaledControl(design.control("playfield"), dpi);
   SetWindowPos(playfield_.handle(), nullptr, field.x, field.y, field.width, field.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  playfield_.setDpi(dpi, *fonts_);
+  if (newDpi) playfield_.setDpi(dpi, *fonts_);
   const PixelRect banner = scaledControl(design.control("creditBanner"), dpi);
   SetWindowPos(creditBanner_->handle(), nullptr, banner.x, banner.y, banner.width, banner.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  creditBanner_->setDpi(dpi);
+  if (newDpi) creditBanner_->setDpi(dpi);
 
   const PixelRect client = scaledClient(design, dpi);
   const RECT outer = outerForClient({0, 0, client.width, client.height}, kStyle, 0, dpi);
