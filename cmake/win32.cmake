@@ -45,7 +45,7 @@ add_library(zundabar_win32_windows STATIC
   win32/window_class.cpp
 )
 target_link_libraries(zundabar_win32_windows PUBLIC zundabar_win32_layout zundabar_win32_adapters
-  comctl32 gdi32 msimg32 user32)
+  comctl32 gdi32 user32)
 
 enable_language(RC)
 set(ZUNDABAR_ICON ${PROJECT_SOURCE_DIR}/assets/icons/zundabar.ico)

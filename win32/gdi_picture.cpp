@@ -89,7 +89,8 @@ void GdiPicture::draw(HDC target, int x, int y) const {
     BitBlt(target, x, y, width_, height_, source, 0, 0, SRCCOPY);
   } else {
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(target, x, y, width_, height_, source, 0, 0, width_, height_, blend);
+    // GDI's own blend: AlphaBlend would load msimg32 at start-up only to forward to it.
+    GdiAlphaBlend(target, x, y, width_, height_, source, 0, 0, width_, height_, blend);
   }
   SelectObject(source, previous);
   DeleteDC(source);
