@@ -34,6 +34,7 @@ zundabar_bake_pictures(${ZUNDABAR_BAKE_PICTURES_TOOL})
 add_library(zundabar_win32_windows STATIC
   ${ZUNDABAR_BAKED_PICTURES}
   win32/about_window.cpp
+  win32/common_controls.cpp
   win32/design_fonts.cpp
   win32/designed_window.cpp
   win32/dpi.cpp
@@ -45,7 +46,7 @@ add_library(zundabar_win32_windows STATIC
   win32/window_class.cpp
 )
 target_link_libraries(zundabar_win32_windows PUBLIC zundabar_win32_layout zundabar_win32_adapters
-  comctl32 gdi32 user32)
+  gdi32 user32)
 
 enable_language(RC)
 set(ZUNDABAR_ICON ${PROJECT_SOURCE_DIR}/assets/icons/zundabar.ico)

@@ -4,6 +4,7 @@
 
 #include "design/options_window_design.h"
 #include "game/option_rules.h"
+#include "win32/common_controls.h"
 #include "win32/dpi.h"
 #include "win32/scaled_design.h"
 #include "win32/utf16.h"
@@ -55,6 +56,7 @@ void DesignedWindow::registerClass(HINSTANCE instance) {
 
 DesignedWindow::DesignedWindow(const WindowDesign& design, HWND owner, HINSTANCE instance)
     : design_(design) {
+  useCommonControls();
   const int dpi = static_cast<int>(dpiForWindow(owner));
   const PixelRect client = scaledClient(design, dpi);
   RECT outer = outerForClient(

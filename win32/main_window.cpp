@@ -1,10 +1,9 @@
 #include "win32/main_window.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "design/main_window_design.h"
+#include "win32/common_controls.h"
 #include "win32/dpi.h"
 #include "win32/scaled_design.h"
 #include "win32/utf16.h"
@@ -75,11 +74,13 @@ bool MainWindow::open(int showCommand) {
                             nullptr, instance_, this);
   if (!window_) return false;
   playfield_.create(window_, instance_);
+  const ControlDesign& banner = design.control("creditBanner");
   creditBanner_ = std::make_unique<PictureControl>(
-      window_, instance_, design.control("creditBanner").caption.c_str(), [this] {
+      window_, instance_, banner.caption.c_str(),
+      [this] {
         if (!ended_) playControl_.openAbout();
-      });
-  addTooltip();
+      },
+      toUtf16(banner.tooltip));
   layOut(static_cast<int>(dpiForWindow(window_)), nullptr);
 
   for (const TimerDesign& timer : design.timers) {
@@ -90,22 +91,6 @@ bool MainWindow::open(int showCommand) {
   UpdateWindow(window_);
   playfield_.takeFocus();
   return true;
-}
-
-void MainWindow::addTooltip() {
-  const ControlDesign& banner = mainWindowDesign().control("creditBanner");
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
-                             nullptr, instance_, nullptr);
-  // The tooltip keeps a copy of the text.
-  std::wstring text = toUtf16(banner.tooltip);
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(creditBanner_->handle());
-  tool.lpszText = text.data();
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void MainWindow::layOut(int dpi, const RECT* suggested) {
@@ -195,6 +180,7 @@ void MainWindow::restoreDesignedGeometry() {
 void MainWindow::showMessage(const std::string& text) {
   // The box opens inside a tick: the frame the tick drew shows beneath it.
   UpdateWindow(playfield_.handle());
+  useCommonControls();
   MessageBoxW(window_, toUtf16(text).c_str(), L"Zundabar", MB_OK);
   if (!ended_) playfield_.takeFocus();
 }

@@ -56,7 +56,6 @@ class MainWindow final : public MainWindowControls {
   void timerFired(TimerId timer);
   ShownLabel& label(LabelId id);
   void labelChanged(const ShownLabel& label);
-  void addTooltip();
 
   HINSTANCE instance_;
   KeyRules& keys_;
@@ -68,7 +67,6 @@ class MainWindow final : public MainWindowControls {
   Music music_;
   PlayControl playControl_;
   HWND window_ = nullptr;
-  HWND tooltip_ = nullptr;
   std::unique_ptr<PictureControl> creditBanner_;
   std::unique_ptr<OptionsWindow> options_;
   std::unique_ptr<AboutWindow> about_;

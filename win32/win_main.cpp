@@ -83,8 +83,6 @@ int runMessageLoop(MainWindow& main, KeyRules& keys) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
   timeBeginPeriod(kTimerResolutionMs);
 
   RegistryStore store(kVbSettingsRoot, [](std::string_view line) { tellOnStderrOrDebugger(line); });
