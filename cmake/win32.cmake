@@ -9,7 +9,7 @@ add_library(zundabar_win32_adapters STATIC
 )
 target_compile_definitions(zundabar_win32_adapters PUBLIC UNICODE _UNICODE NOMINMAX
   WIN32_LEAN_AND_MEAN)
-target_link_libraries(zundabar_win32_adapters PUBLIC zundabar_core advapi32 winmm)
+target_link_libraries(zundabar_win32_adapters PUBLIC zundabar_core advapi32)
 
 # The layout rules of the Windows windows, free of any window: tested on their own.
 add_library(zundabar_win32_layout STATIC
