@@ -17,7 +17,8 @@ bool registerCommonControls() {
 
 }  // namespace
 
-void useCommonControls() {
+bool useCommonControls() {
   // Once: the classes stay registered until the program ends.
-  [[maybe_unused]] static const bool registered = registerCommonControls();
+  static const bool registered = registerCommonControls();
+  return registered;
 }
