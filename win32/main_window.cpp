@@ -180,6 +180,7 @@ void MainWindow::restoreDesignedGeometry() {
 void MainWindow::showMessage(const std::string& text) {
   // The box opens inside a tick: the frame the tick drew shows beneath it.
   UpdateWindow(playfield_.handle());
+  // Its buttons are those of Common Controls 6, as in the options window.
   useCommonControls();
   MessageBoxW(window_, toUtf16(text).c_str(), L"Zundabar", MB_OK);
   if (!ended_) playfield_.takeFocus();

@@ -46,7 +46,9 @@ void PictureControl::addTooltip(WPARAM wParam, LPARAM lParam) {
   SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   // From now on the tooltip watches the mouse itself; the move that made it is handed on, so
   // that its delay starts there as it would have.
-  MSG move{window_, WM_MOUSEMOVE, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+  const DWORD position = GetMessagePos();
+  const POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+  MSG move{window_, WM_MOUSEMOVE, wParam, lParam, static_cast<DWORD>(GetMessageTime()), at};
   SendMessageW(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
