@@ -11,7 +11,7 @@ add_library(zundabar_win32_adapters STATIC
 )
 target_compile_definitions(zundabar_win32_adapters PUBLIC UNICODE _UNICODE NOMINMAX
   WIN32_LEAN_AND_MEAN)
-target_link_libraries(zundabar_win32_adapters PUBLIC zundabar_core advapi32 winmm)
+target_link_libraries(zundabar_win32_adapters PUBLIC zundabar_core advapi32)
 
 # The layout rules of the Windows windows, free of any window: tested on their own.
 add_library(zundabar_win32_layout STATIC
@@ -36,6 +36,7 @@ zundabar_bake_pictures(${ZUNDABAR_BAKE_PICTURES_TOOL})
 add_library(zundabar_win32_windows STATIC
   ${ZUNDABAR_BAKED_PICTURES}
   win32/about_window.cpp
+  win32/common_controls.cpp
   win32/design_fonts.cpp
   win32/designed_window.cpp
   win32/display_modes.cpp
@@ -50,7 +51,7 @@ add_library(zundabar_win32_windows STATIC
   win32/window_class.cpp
 )
 target_link_libraries(zundabar_win32_windows PUBLIC zundabar_win32_layout zundabar_win32_adapters
-  comctl32 gdi32 msimg32 user32)
+  gdi32 user32)
 
 enable_language(RC)
 set(ZUNDABAR_ICON ${PROJECT_SOURCE_DIR}/assets/icons/zundabar.ico)

@@ -6,6 +6,7 @@
 
 #include "design/options_window_design.h"
 #include "game/option_rules.h"
+#include "win32/common_controls.h"
 #include "win32/dpi.h"
 #include "win32/monitor.h"
 #include "win32/scaled_design.h"
@@ -61,6 +62,7 @@ void DesignedWindow::registerClass(HINSTANCE instance) {
 
 DesignedWindow::DesignedWindow(const WindowDesign& design, HWND owner, HINSTANCE instance, int zoom)
     : design_(design), instance_(instance), zoom_(zoom) {
+  useCommonControls();
   const int dpi = static_cast<int>(dpiForWindow(owner));
   const PixelRect client = scaledClient(design, dpi * zoom);
   RECT outer = outerForClient(

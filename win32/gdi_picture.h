@@ -6,8 +6,7 @@
 
 // A game picture as a 32-bit DIB section, laid out for a screen resolution: each pixel of the
 // picture becomes a block of pixels, chosen nearest-neighbour, so that it stays sharp. A picture
-// with transparency keeps its premultiplied alpha and is drawn with AlphaBlend; an opaque one is
-// copied.
+// with transparency keeps its premultiplied alpha and is alpha-blended; an opaque one is copied.
 class GdiPicture {
  public:
   GdiPicture() = default;

@@ -1,11 +1,10 @@
 #include "win32/main_window.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <cstdint>
 
 #include "design/main_window_design.h"
+#include "win32/common_controls.h"
 #include "win32/dpi.h"
 #include "win32/key_routing.h"
 #include "win32/monitor.h"
@@ -97,12 +96,13 @@ bool MainWindow::open(int showCommand) {
                             nullptr, instance_, this);
   if (!window_) return false;
   playfield_.create(window_, instance_);
+  const ControlDesign& banner = design.control("creditBanner");
   creditBanner_ = std::make_unique<PictureControl>(
-      window_, instance_, design.control("creditBanner").caption.c_str(), [this] {
+      window_, instance_, banner.caption.c_str(),
+      [this] {
         if (!ended_) playControl_.openAbout();
-      });
-  addTooltip(window_, creditBanner_->handle(), instance_,
-             mainWindowDesign().control("creditBanner").tooltip);
+      },
+      toUtf16(banner.tooltip));
   dpi_ = static_cast<int>(dpiForWindow(window_));
   display_.restore();
 
@@ -170,17 +170,23 @@ void MainWindow::fitWindowedFrame(bool backInPlace) {
 }
 
 void MainWindow::layOutPicture() {
-  fonts_ = std::make_unique<DesignFonts>(scale());
+  // Fonts and pictures are made only for a new scale: every level lays the window out again at
+  // the one it has, and making them afresh then would delay the first frame for nothing.
+  const bool newScale = !fonts_ || scale() != fontsScale_;
+  if (newScale) {
+    fonts_ = std::make_unique<DesignFonts>(scale());
+    fontsScale_ = scale();
+  }
   const WindowDesign& design = mainWindowDesign();
   const PixelRect field = shifted(scaledControl(design.control("playfield"), scale()), picture_);
   SetWindowPos(playfield_.handle(), nullptr, field.x, field.y, field.width, field.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  playfield_.setDpi(scale(), *fonts_);
+  if (newScale) playfield_.setDpi(scale(), *fonts_);
   const PixelRect banner =
       shifted(scaledControl(design.control("creditBanner"), scale()), picture_);
   SetWindowPos(creditBanner_->handle(), nullptr, banner.x, banner.y, banner.width, banner.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  creditBanner_->setDpi(scale());
+  if (newScale) creditBanner_->setDpi(scale());
   InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -267,6 +273,8 @@ void MainWindow::restoreDesignedGeometry() {
 void MainWindow::showMessage(const std::string& text) {
   // The box opens inside a tick: the frame the tick drew shows beneath it.
   UpdateWindow(playfield_.handle());
+  // Its buttons are those of Common Controls 6, as in the options window.
+  useCommonControls();
   MessageBoxW(window_, toUtf16(text).c_str(), L"Zundabar", MB_OK);
   if (!ended_) playfield_.takeFocus();
 }

@@ -89,11 +89,12 @@ class MainWindow final : public MainWindowControls {
   Music music_;
   PlayControl playControl_;
   HWND window_ = nullptr;
-  HWND tooltip_ = nullptr;
   std::unique_ptr<PictureControl> creditBanner_;
   std::unique_ptr<OptionsWindow> options_;
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<DesignFonts> fonts_;
+  // The scale the fonts and pictures were made for.
+  int fontsScale_ = 0;
   int dpi_ = 96;
   int zoom_ = 1;
   bool fullScreen_ = false;

@@ -1,5 +1,8 @@
 #include "win32/picture_control.h"
 
+#include <commctrl.h>
+
+#include "win32/common_controls.h"
 #include "win32/window_class.h"
 
 namespace {
@@ -13,14 +16,40 @@ void PictureControl::registerClass(HINSTANCE instance) {
 }
 
 PictureControl::PictureControl(HWND parent, HINSTANCE instance, const char* pictureName,
-                               std::function<void()> onClick)
-    : pictureName_(pictureName), onClick_(std::move(onClick)) {
+                               std::function<void()> onClick, std::wstring tooltip)
+    : instance_(instance),
+      pictureName_(pictureName),
+      onClick_(std::move(onClick)),
+      tooltipText_(std::move(tooltip)) {
   window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr,
                             instance, this);
 }
 
 PictureControl::~PictureControl() {
   if (window_ && IsWindow(window_)) SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+}
+
+void PictureControl::addTooltip(WPARAM wParam, LPARAM lParam) {
+  tooltipAdded_ = true;
+  useCommonControls();
+  const HWND parent = GetParent(window_);
+  const HWND tooltip = CreateWindowExW(
+      WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, instance_, nullptr);
+  if (!tooltip) return;
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = parent;
+  tool.uId = reinterpret_cast<UINT_PTR>(window_);
+  tool.lpszText = tooltipText_.data();
+  SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  // From now on the tooltip watches the mouse itself; the move that made it is handed on, so
+  // that its delay starts there as it would have.
+  const DWORD position = GetMessagePos();
+  const POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+  MSG move{window_, WM_MOUSEMOVE, wParam, lParam, static_cast<DWORD>(GetMessageTime()), at};
+  SendMessageW(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 void PictureControl::setDpi(int dpi) {
@@ -45,6 +74,11 @@ LRESULT CALLBACK PictureControl::procedure(HWND window, UINT message, WPARAM wPa
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
       }
+      break;
+    case WM_MOUSEMOVE:
+      // The tooltip is made when the mouse first comes over the picture: making it before would
+      // load the common controls library before the first window is on the screen.
+      if (!self->tooltipText_.empty() && !self->tooltipAdded_) self->addTooltip(wParam, lParam);
       break;
     case WM_LBUTTONDOWN:
       self->pressed_ = true;

@@ -3,18 +3,20 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 #include "win32/gdi_picture.h"
 
 // A child window that shows one game picture at its own size on the window's button face (a
 // transparent picture lets the face show through). A click on it runs its click action; with
-// one, the mouse pointer over it is a hand.
+// one, the mouse pointer over it is a hand. With a tooltip text, the text shows when the mouse
+// rests on it.
 class PictureControl {
  public:
   static void registerClass(HINSTANCE instance);
 
   PictureControl(HWND parent, HINSTANCE instance, const char* pictureName,
-                 std::function<void()> onClick = {});
+                 std::function<void()> onClick = {}, std::wstring tooltip = {});
   ~PictureControl();
   PictureControl(const PictureControl&) = delete;
   PictureControl& operator=(const PictureControl&) = delete;
@@ -25,10 +27,14 @@ class PictureControl {
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void addTooltip(WPARAM wParam, LPARAM lParam);
 
   HWND window_ = nullptr;
+  HINSTANCE instance_;
   const char* pictureName_;
   std::function<void()> onClick_;
+  std::wstring tooltipText_;  // the tooltip keeps its own copy
+  bool tooltipAdded_ = false;
   GdiPicture picture_;
   bool pressed_ = false;
 };

@@ -4,6 +4,7 @@
 // PlaySoundW, which needs the declarations of windows.h before it.
 #include <mmsystem.h>
 
+#include "win32/system_library.h"
 #include "win32/utf16.h"
 
 std::wstring playSoundFileName(std::string_view fileName) {
@@ -12,6 +13,10 @@ std::wstring playSoundFileName(std::string_view fileName) {
 }
 
 void PlaySoundWavePlayer::play(const std::string& fileName) {
-  PlaySoundW(playSoundFileName(fileName).c_str(), nullptr,
-             SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
+  // The sound library, with the audio compression manager and COM that it brings in, is loaded
+  // with the first sound rather than before the first window.
+  static const auto playSound =
+      systemLibraryFunction<decltype(&PlaySoundW)>(L"winmm.dll", "PlaySoundW");
+  if (!playSound) return;
+  playSound(playSoundFileName(fileName).c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
 }

@@ -6,7 +6,8 @@
 #include "play/wave_player.h"
 
 // Plays through PlaySoundW, which stops the sound playing before it starts a new one. A missing
-// or unplayable file plays nothing: never the system's default sound instead.
+// or unplayable file plays nothing: never the system's default sound instead; nor does anything
+// play without the sound library.
 class PlaySoundWavePlayer final : public WavePlayer {
  public:
   void play(const std::string& fileName) override;

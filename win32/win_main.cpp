@@ -13,6 +13,7 @@
 #include "win32/registry_display_store.h"
 #include "win32/registry_store.h"
 #include "win32/report.h"
+#include "win32/system_library.h"
 #include "win32/wave_player.h"
 
 namespace {
@@ -20,6 +21,28 @@ namespace {
 // The system timer's resolution while the game runs: without it a 60 ms timer fires on the
 // system tick, about every 62.5 ms, and the game runs 4 % slow.
 constexpr UINT kTimerResolutionMs = 1;
+
+// Holds the system timer at the game's resolution while it lives. Asked for once the main window
+// is on the screen: the library it comes from, and those that library brings in, would delay
+// the window, and no timer of the game fires before then.
+class FineTimerResolution {
+ public:
+  FineTimerResolution()
+      : end_(systemLibraryFunction<decltype(&timeEndPeriod)>(L"winmm.dll", "timeEndPeriod")) {
+    const auto begin =
+        systemLibraryFunction<decltype(&timeBeginPeriod)>(L"winmm.dll", "timeBeginPeriod");
+    held_ = begin && end_ && begin(kTimerResolutionMs) == TIMERR_NOERROR;
+  }
+  ~FineTimerResolution() {
+    if (held_) end_(kTimerResolutionMs);
+  }
+  FineTimerResolution(const FineTimerResolution&) = delete;
+  FineTimerResolution& operator=(const FineTimerResolution&) = delete;
+
+ private:
+  decltype(&timeEndPeriod) end_;
+  bool held_ = false;
+};
 
 // The kind of a control of the options or About window, as the key rules know it.
 std::optional<ControlKind> controlKind(HWND control) {
@@ -87,10 +110,6 @@ int runMessageLoop(MainWindow& main, KeyRules& keys) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
-  timeBeginPeriod(kTimerResolutionMs);
-
   RegistryStore store(kVbSettingsRoot, [](std::string_view line) { tellOnStderrOrDebugger(line); });
   RegistryDisplayStore displayStore;
   PlaySoundWavePlayer player;
@@ -102,11 +121,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     MainWindow main(instance, keys, store, player, random, displayStore,
                     "HKEY_CURRENT_USER\\" + store.keyPath());
     if (main.open(showCommand)) {
+      const FineTimerResolution resolution;
       status = runMessageLoop(main, keys);
     } else {
       tellOnStderrOrDebugger("the main window could not be made");
     }
   }
-  timeEndPeriod(kTimerResolutionMs);
   return status;
 }
