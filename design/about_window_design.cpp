@@ -60,3 +60,7 @@ const WindowDesign& aboutWindowDesign() {
   static const WindowDesign design = makeDesign();
   return design;
 }
+
+std::string optionsLocationTooltip(std::string_view location) {
+  return "On this computer the options are kept in " + std::string(location);
+}

@@ -61,24 +61,26 @@ DisplayChoice afterDisplayCommand(DisplayChoice choice, DisplayCommand command,
   return choice;
 }
 
+std::string zoomFactorText(int zoom) { return std::to_string(zoom) + "x"; }
+
 std::vector<DisplayMenuEntry> displayMenu(DisplayChoice current, int largestWindowZoom) {
   const auto after = [&](DisplayCommand command) {
     return afterDisplayCommand(current, command, largestWindowZoom);
   };
   std::vector<DisplayMenuEntry> menu;
   for (const auto& [text, keys, command] :
-       {std::tuple{"Zoom in", "Ctrl++", DisplayCommand::ZoomIn},
-        std::tuple{"Zoom out", "Ctrl+-", DisplayCommand::ZoomOut}}) {
-    menu.push_back({text, keys, after(command), after(command) != current});
+       {std::tuple{kZoomInText, "Ctrl++", DisplayCommand::ZoomIn},
+        std::tuple{kZoomOutText, "Ctrl+-", DisplayCommand::ZoomOut}}) {
+    menu.push_back({std::string(text), keys, after(command), after(command) != current});
   }
   for (int zoom = 1; zoom <= std::max(1, largestWindowZoom); ++zoom) {
-    DisplayMenuEntry factor{std::to_string(zoom) + "x", zoom == 1 ? "Ctrl+0" : "",
+    DisplayMenuEntry factor{zoomFactorText(zoom), zoom == 1 ? "Ctrl+0" : "",
                             windowAtZoom(zoom, largestWindowZoom)};
     factor.checked = factor.choice == current;
     factor.separatorBefore = zoom == 1;
     menu.push_back(factor);
   }
-  DisplayMenuEntry fullScreen{"Full screen", "F11, Alt+Enter",
+  DisplayMenuEntry fullScreen{std::string(kFullScreenText), std::string(kFullScreenKeysText),
                               after(DisplayCommand::ToggleFullScreen)};
   fullScreen.checked = current.fullScreen;
   fullScreen.separatorBefore = true;

@@ -47,6 +47,14 @@ DisplayChoice afterDisplayCommand(DisplayChoice choice, DisplayCommand command,
 // The window at that zoom, or at the nearest that fits.
 DisplayChoice windowAtZoom(int zoom, int largestWindowZoom);
 
+// The right-click menu's texts, which both front-ends show.
+inline constexpr std::string_view kZoomInText = "Zoom in";
+inline constexpr std::string_view kZoomOutText = "Zoom out";
+inline constexpr std::string_view kFullScreenText = "Full screen";
+inline constexpr std::string_view kFullScreenKeysText = "F11, Alt+Enter";
+// A whole zoom factor as the menu names it: "2x".
+std::string zoomFactorText(int zoom);
+
 // One entry of the right-click menu: its text, the keys shown beside it, and the choice it makes.
 struct DisplayMenuEntry {
   std::string text;

@@ -5,7 +5,7 @@
 AboutWindow::AboutWindow(HWND owner, HINSTANCE instance, PlayControl& play, int zoom,
                          const std::string& optionsLocation)
     : DesignedWindow(aboutWindowDesign(), owner, instance, zoom), play_(play) {
-  addTooltip("optionsLocation", "On this computer the options are kept in " + optionsLocation);
+  addTooltip("optionsLocation", optionsLocationTooltip(optionsLocation));
 }
 
 void AboutWindow::clicked(const ControlDesign& c) {

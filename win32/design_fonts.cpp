@@ -44,22 +44,27 @@ bool loadFallbackSans() {
                               &installed) != nullptr;
 }
 
-// What the system has is looked at once, at the first window.
+// What the system has is looked at once, when first needed: at 96 dpi with the bitmap faces
+// present, nothing else is looked for.
 const wchar_t* sansFace(int dpi) {
-  static const bool hasBitmapFace = systemHasFace(kSansFace);
+  if (dpi == kDesignDpi) {
+    static const bool hasBitmapFace = systemHasFace(kSansFace);
+    if (hasBitmapFace) return kSansFace;
+  }
   static const bool hasOutlineFace = systemHasFace(kOutlineSansFace);
-  if (dpi == kDesignDpi && hasBitmapFace) return kSansFace;
   if (hasOutlineFace) return kOutlineSansFace;
   static const bool fallbackLoaded = loadFallbackSans();
   return fallbackLoaded ? kFallbackSansFace : kSansFace;
 }
 
 const wchar_t* serifFace(int dpi) {
-  static const bool hasBitmapFace = systemHasFace(kSerifFace);
+  if (dpi == kDesignDpi) {
+    static const bool hasBitmapFace = systemHasFace(kSerifFace);
+    if (hasBitmapFace) return kSerifFace;
+  }
   static const bool hasNarrowFace = systemHasFace(kNarrowSerifFace);
-  static const bool hasOutlineFace = systemHasFace(kOutlineSerifFace);
-  if (dpi == kDesignDpi && hasBitmapFace) return kSerifFace;
   if (hasNarrowFace) return kNarrowSerifFace;
+  static const bool hasOutlineFace = systemHasFace(kOutlineSerifFace);
   return hasOutlineFace ? kOutlineSerifFace : kSerifFace;
 }
 

@@ -102,7 +102,7 @@ bool MainWindow::open(int showCommand) {
       [this] {
         if (!ended_) playControl_.openAbout();
       },
-      toUtf16(banner.tooltip));
+      banner.tooltip);
   dpi_ = static_cast<int>(dpiForWindow(window_));
   display_.restore();
 

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "win32/common_controls.h"
+#include "win32/tooltip.h"
 #include "win32/window_class.h"
 
 namespace {
@@ -16,7 +16,7 @@ void PictureControl::registerClass(HINSTANCE instance) {
 }
 
 PictureControl::PictureControl(HWND parent, HINSTANCE instance, const char* pictureName,
-                               std::function<void()> onClick, std::wstring tooltip)
+                               std::function<void()> onClick, std::string tooltip)
     : instance_(instance),
       pictureName_(pictureName),
       onClick_(std::move(onClick)),
@@ -31,19 +31,8 @@ PictureControl::~PictureControl() {
 
 void PictureControl::addTooltip(WPARAM wParam, LPARAM lParam) {
   tooltipAdded_ = true;
-  useCommonControls();
-  const HWND parent = GetParent(window_);
-  const HWND tooltip = CreateWindowExW(
-      WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, instance_, nullptr);
+  const HWND tooltip = ::addTooltip(GetParent(window_), window_, instance_, tooltipText_);
   if (!tooltip) return;
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = parent;
-  tool.uId = reinterpret_cast<UINT_PTR>(window_);
-  tool.lpszText = tooltipText_.data();
-  SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   // From now on the tooltip watches the mouse itself; the move that made it is handed on, so
   // that its delay starts there as it would have.
   const DWORD position = GetMessagePos();

@@ -16,7 +16,7 @@ class PictureControl {
   static void registerClass(HINSTANCE instance);
 
   PictureControl(HWND parent, HINSTANCE instance, const char* pictureName,
-                 std::function<void()> onClick = {}, std::wstring tooltip = {});
+                 std::function<void()> onClick = {}, std::string tooltip = {});
   ~PictureControl();
   PictureControl(const PictureControl&) = delete;
   PictureControl& operator=(const PictureControl&) = delete;
@@ -33,7 +33,7 @@ class PictureControl {
   HINSTANCE instance_;
   const char* pictureName_;
   std::function<void()> onClick_;
-  std::wstring tooltipText_;  // the tooltip keeps its own copy
+  std::string tooltipText_;
   bool tooltipAdded_ = false;
   GdiPicture picture_;
   bool pressed_ = false;

@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "win32/common_controls.h"
 #include "win32/utf16.h"
 
 HWND addTooltip(HWND parent, HWND control, HINSTANCE instance, std::string_view text) {
+  useCommonControls();
   HWND tooltip =
       CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                       WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,

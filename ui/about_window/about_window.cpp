@@ -16,8 +16,10 @@ AboutWindow::AboutWindow(QWidget* mainWindow, PlayControl& play, const QString& 
   connect(closeButton, &QPushButton::clicked, this, [this] { closeAndPlayOn(); });
   // The path comes from outside: escaped, and marked as rich text so that Qt never guesses.
   designedControl(this, design.control("optionsLocation"))
-      ->setToolTip("<p style='white-space:pre'>On this computer the options are kept in " +
-                   optionsLocation.toHtmlEscaped() + "</p>");
+      ->setToolTip("<p style='white-space:pre'>" +
+                   QString::fromStdString(
+                       optionsLocationTooltip(optionsLocation.toHtmlEscaped().toStdString())) +
+                   "</p>");
   designedControl(this, design.control(design.firstFocus))->setFocus();
 }
 

@@ -11,15 +11,23 @@
 #include "ui/main_window/main_window.h"
 #include "ui/window_parts.h"
 
+namespace {
+
+QString text(std::string_view shared) {
+  return QString::fromUtf8(shared.data(), static_cast<qsizetype>(shared.size()));
+}
+
+}  // namespace
+
 DisplayModes::DisplayModes(MainWindow& window, DisplayFile file)
     : window_(window), file_(std::move(file)) {
   // The keypad's keys match too; Ctrl+= is Ctrl+Plus without Shift.
-  zoomIn_ =
-      addAction("Zoom in", {QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal}, [this] { zoomBy(1); });
-  zoomOut_ = addAction("Zoom out", {QKeySequence::ZoomOut}, [this] { zoomBy(-1); });
-  actualSize_ = addAction("1x", {Qt::CTRL | Qt::Key_0}, [this] { zoomTo(1); });
+  zoomIn_ = addAction(text(kZoomInText), {QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal},
+                      [this] { zoomBy(1); });
+  zoomOut_ = addAction(text(kZoomOutText), {QKeySequence::ZoomOut}, [this] { zoomBy(-1); });
+  actualSize_ = addAction(text(zoomFactorText(1)), {Qt::CTRL | Qt::Key_0}, [this] { zoomTo(1); });
   // A tab in the text names both keys where the menu shows keys.
-  fullScreen_ = addAction("Full screen\tF11, Alt+Enter",
+  fullScreen_ = addAction(text(kFullScreenText) + '\t' + text(kFullScreenKeysText),
                           {Qt::Key_F11, Qt::ALT | Qt::Key_Return, Qt::ALT | Qt::Key_Enter},
                           [this] { toggleFullScreen(); });
   actualSize_->setCheckable(true);
@@ -100,7 +108,7 @@ void DisplayModes::fillMenu() {
   menu_->addAction(actualSize_);
   for (int zoom = 2; zoom <= largestWindowZoom(); ++zoom) {
     QAction* factor =
-        menu_->addAction(QString("%1x").arg(zoom), this, [this, zoom] { zoomTo(zoom); });
+        menu_->addAction(text(zoomFactorText(zoom)), this, [this, zoom] { zoomTo(zoom); });
     factor->setCheckable(true);
     factor->setChecked(!choice_.fullScreen && zoom == choice_.zoom);
   }
