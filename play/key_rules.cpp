@@ -7,7 +7,9 @@ void KeyRules::keyDown(VirtualKey key, bool autoRepeat, bool usedByWindow) {
   if (!usedByWindow) record.pressedSinceQuery = true;
 }
 
-void KeyRules::keyUp(VirtualKey key) { keys_[key].down = false; }
+void KeyRules::keyUp(VirtualKey key, bool autoRepeat) {
+  if (!autoRepeat) keys_[key].down = false;
+}
 
 void KeyRules::focusLost() {
   for (auto& [key, record] : keys_) record.down = false;

@@ -6,7 +6,8 @@
 
 // The key state the game polls, kept from the key events a front-end reports for the game's own
 // windows: a key is pressed when it is down now or was pressed since its previous query.
-// - Auto-repeat is not a new press.
+// - Auto-repeat is not a new press, and its releases (X11 and Wayland send a release before each
+//   repeated press) are no release: a key stays down from its first press to its real release.
 // - A key that a window or one of its controls used (Space or Enter on a focused button or box,
 //   Escape closing a message, a menu's keys) is that window's: it never counts as the game's,
 //   neither while it is held nor later.
@@ -15,7 +16,7 @@
 class KeyRules final : public KeyState {
  public:
   void keyDown(VirtualKey key, bool autoRepeat, bool usedByWindow);
-  void keyUp(VirtualKey key);
+  void keyUp(VirtualKey key, bool autoRepeat);
   void focusLost();
 
   bool pressed(VirtualKey key) override;

@@ -69,7 +69,8 @@ void feedKeys(const MSG& message, HWND root, const MainWindow& main, KeyRules& k
   const std::optional<VirtualKey> key = gameKey(static_cast<unsigned int>(message.wParam));
   if (!key) return;
   if (up) {
-    keys.keyUp(*key);
+    // Windows repeats a held key with presses alone; every release is real.
+    keys.keyUp(*key, false);
     return;
   }
   const bool autoRepeat = (message.lParam & (1L << 30)) != 0;

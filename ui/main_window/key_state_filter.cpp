@@ -49,7 +49,7 @@ bool KeyStateFilter::eventFilter(QObject* watched, QEvent* event) {
   const auto key = virtualKey(keyEvent->key());
   if (!key) return QObject::eventFilter(watched, event);
   if (type == QEvent::KeyRelease) {
-    rules_.keyUp(*key);
+    rules_.keyUp(*key, keyEvent->isAutoRepeat());
     return QObject::eventFilter(watched, event);
   }
   // The window handles the press now, so that whether it or a control used it is known: a
