@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
   MainWindow form(keys, *store, player, random, platformStoreLocation());
   DisplayModes display(form, DisplayFile());
   display.restore();
-  form.show();
+  form.start();
   const int status = QApplication::exec();
   // Qt 6.4's Wayland platform can hang for good while it disconnects: its event thread waits on
   // a read that the main thread prepared, while the main thread waits for it to end. Every

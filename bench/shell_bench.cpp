@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
   FakeWavePlayer silent;
   TimeMixedRandom random;
   MainWindow form(keys, store, silent, random);
-  form.show();
+  form.start();
   frame(form, "frame_us");
   // The same at the largest zoom a 1920 x 1080 screen takes.
   form.showZoomed(DisplayModes::largestZoomFitting(QSize(1920, 1080)), false);

@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
   FakeWavePlayer silent;
   TimeMixedRandom random;
   MainWindow form(keys, store, silent, random);
-  form.show();
+  form.start();
   while (!form.windowHandle()->isExposed()) QCoreApplication::processEvents();
   settle(300);
 

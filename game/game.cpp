@@ -107,8 +107,9 @@ void Game::setUpLevel() {
 }
 
 void Game::tick() {
-  // The end-of-level message box runs inside the tick; a nested tick would end the level twice.
-  if (tickRunning_) return;
+  // A tick nested in one whose message box is open, or one that fires while the message is
+  // still open, would find the player at the ledge and end the level twice.
+  if (tickRunning_ || landingPending_) return;
   tickRunning_ = true;
   struct Reset {
     bool& flag;
@@ -215,22 +216,25 @@ void Game::endLevel() {
   const bool won = s.gapLeft <= referenceX && referenceX <= s.gapRight;
 
   controls.setCaption(LabelId::Score, text(s.score));
-  if (!won) {
-    showEndOfLevelMessage(lossMessage(s.level, s.score));
-    setUpLevel();  // keepProgress is 0 here: a new game
-    return;
-  }
-  showEndOfLevelMessage(winMessage(int16::add(s.level, 1), s.score));
-  s.dropSpeed = int16::add(s.dropSpeed, s.progression);
-  s.jumps = int16::add(s.jumps, kWonLevelJumps);
-  s.level = int16::add(s.level, 1);
-  s.keepProgress = 1;
-  setUpLevel();
+  landingPending_ = true;
+  const std::string message =
+      won ? winMessage(int16::add(s.level, 1), s.score) : lossMessage(s.level, s.score);
+  // The message may stay open after the tick has returned; nothing here runs after it.
+  controls.showMessage(message, [this, won] { finishLanding(won); });
 }
 
-void Game::showEndOfLevelMessage(const std::string& text) {
-  ports_.controls.showMessage(text);
+void Game::finishLanding(bool won) {
+  if (!landingPending_) return;
+  landingPending_ = false;
   // Escape closes the message box as well as OK does; that press must not end the game at the
   // next tick. An Escape still held then does.
   ports_.keys.forget(VirtualKey::Escape);
+  GameState& s = state_;
+  if (won) {
+    s.dropSpeed = int16::add(s.dropSpeed, s.progression);
+    s.jumps = int16::add(s.jumps, kWonLevelJumps);
+    s.level = int16::add(s.level, 1);
+    s.keepProgress = 1;
+  }
+  setUpLevel();  // after a loss keepProgress is 0 here: a new game
 }

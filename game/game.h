@@ -30,8 +30,10 @@ class Game {
   void layOutLedge();
   // Lays out the next level; on a new game (keepProgress 0) starts a new game first.
   void setUpLevel();
-  // One game tick; a tick that comes while another is still running is dropped.
+  // One game tick; a tick that comes while another is still running, or while the end-of-level
+  // message is open, is dropped.
   void tick();
+  bool landingMessageOpen() const { return landingPending_; }
 
   // The three values the options window shares with the game.
   int16_t progression() const { return state_.progression; }
@@ -52,10 +54,12 @@ class Game {
   void moveCloud();
   void handleCrate();
   void endLevel();
-  void showEndOfLevelMessage(const std::string& text);
+  // The rest of the landing, once its message is closed: the next level or a new game.
+  void finishLanding(bool won);
   void drawLedge(int16_t y, std::optional<Rgb> colour);
 
   GamePorts ports_;
   GameState state_;
   bool tickRunning_ = false;
+  bool landingPending_ = false;
 };

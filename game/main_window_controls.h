@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "game/playfield.h"
@@ -19,8 +20,9 @@ class MainWindowControls {
   virtual bool timerOn(TimerId timer) const = 0;
   // Puts the window's outer size and the playfield's place, size and scale back as designed.
   virtual void restoreDesignedGeometry() = 0;
-  // An OK-only modal box captioned with the application title; returns once it is closed.
-  virtual void showMessage(const std::string& text) = 0;
+  // An OK-only box captioned with the application title. closed runs once the player has
+  // closed it, before the call returns or later; the game does nothing more until then.
+  virtual void showMessage(const std::string& text, std::function<void()> closed) = 0;
   virtual void showOptions() = 0;
   virtual void showAbout() = 0;
   // Ends the program at once: no later handler runs.

@@ -2,16 +2,14 @@
 
 #include "design/about_window_design.h"
 
-AboutWindow::AboutWindow(HWND owner, HINSTANCE instance, PlayControl& play, int zoom,
+AboutWindow::AboutWindow(HWND owner, HINSTANCE instance, PlaySession& session, int zoom,
                          const std::string& optionsLocation)
-    : DesignedWindow(aboutWindowDesign(), owner, instance, zoom), play_(play) {
+    : DesignedWindow(aboutWindowDesign(), owner, instance, zoom), session_(session) {
   addTooltip("optionsLocation", optionsLocationTooltip(optionsLocation));
 }
 
 void AboutWindow::clicked(const ControlDesign& c) {
-  if (c.kind != ControlKind::PushButton) return;
-  hide();
-  play_.closeAbout();
+  if (c.kind == ControlKind::PushButton) session_.aboutClosePressed();
 }
 
-void AboutWindow::closedOtherwise() { play_.closeAbout(); }
+void AboutWindow::closedOtherwise() { session_.windowClosedOtherwise(SecondaryWindow::About); }

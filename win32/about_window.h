@@ -2,19 +2,19 @@
 
 #include <string>
 
-#include "play/play_control.h"
+#include "play/play_session.h"
 #include "win32/designed_window.h"
 
-// The About window: Close hides it and plays on, and any other close plays on just the same.
+// The About window; its Close button and closes go to the session.
 class AboutWindow final : public DesignedWindow {
  public:
   // optionsLocation: where the options are kept, which the line naming the key tells on hover.
-  AboutWindow(HWND owner, HINSTANCE instance, PlayControl& play, int zoom,
+  AboutWindow(HWND owner, HINSTANCE instance, PlaySession& session, int zoom,
               const std::string& optionsLocation);
 
  private:
   void clicked(const ControlDesign& control) override;
   void closedOtherwise() override;
 
-  PlayControl& play_;
+  PlaySession& session_;
 };

@@ -233,10 +233,9 @@ LRESULT DesignedWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       layOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_CLOSE:
-      // Closed by its title bar, Alt+F4 or the system: it acts as the window's own button and is
-      // destroyed, so that its next opening starts afresh.
-      if (IsWindowVisible(window_)) closedOtherwise();
-      DestroyWindow(window_);
+      // Closed by its title bar, Alt+F4 or the system: the window says so, and goes.
+      closedOtherwise();
+      if (window_) DestroyWindow(window_);
       return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrW(window_, GWLP_USERDATA, 0);

@@ -55,12 +55,9 @@ MainWindow::MainWindow(HINSTANCE instance, KeyRules& keys, SettingsStore& store,
                        std::string optionsLocation)
     : instance_(instance),
       keys_(keys),
-      store_(store),
       optionsLocation_(std::move(optionsLocation)),
       playfield_(labels_),
-      game_(GamePorts{keys, playfield_, *this, store, random}),
-      music_(store, player),
-      playControl_(keys, *this, store, music_),
+      session_(SessionPorts{keys, playfield_, *this, store, player, random}),
       display_(*this, displayStore) {
   // Every label of the design, those on the playfield and those below it.
   for (const ControlDesign& c : mainWindowDesign().controls) {
@@ -99,21 +96,28 @@ bool MainWindow::open(int showCommand) {
   const ControlDesign& banner = design.control("creditBanner");
   creditBanner_ = std::make_unique<PictureControl>(
       window_, instance_, banner.caption.c_str(),
-      [this] {
-        if (!ended_) playControl_.openAbout();
+      [this](bool down, bool inside) {
+        if (down) {
+          session_.creditBannerPressed(inside);
+        } else {
+          session_.creditBannerReleased(inside);
+        }
       },
       banner.tooltip);
   dpi_ = static_cast<int>(dpiForWindow(window_));
   display_.restore();
-
-  for (const TimerDesign& timer : design.timers) {
-    if (timer.initiallyOn) setTimer(timer.id, true);
-  }
-  game_.setUpLevel();
-  ShowWindow(window_, showCommand);
-  UpdateWindow(window_);
-  playfield_.takeFocus();
+  showCommand_ = showCommand;
+  session_.start();
   return true;
+}
+
+void MainWindow::showMainWindow() {
+  ShowWindow(window_, showCommand_);
+  UpdateWindow(window_);
+}
+
+void MainWindow::takeKeyboard() {
+  if (!session_.ended()) playfield_.takeFocus();
 }
 
 PixelSize MainWindow::designSize() const {
@@ -201,7 +205,7 @@ bool MainWindow::displayKey(const MSG& message) {
   // One press, one step: a held key's repeats do nothing. In the options and About windows the
   // keys do nothing at all, and press no button there either.
   const bool autoRepeat = (message.lParam & (1L << 30)) != 0;
-  if (!autoRepeat && root == window_ && !ended_) display_.apply(*command);
+  if (!autoRepeat && root == window_ && !session_.ended()) display_.apply(*command);
   return true;
 }
 
@@ -241,28 +245,14 @@ void MainWindow::setLabelVisible(LabelId id, bool visible) {
   labelChanged(shown);
 }
 
-void MainWindow::setTimer(TimerId timer, bool on) {
-  // Switching on a timer that already runs must not restart its period.
-  bool& running = timersOn_[timer];
-  if (on && !ended_ && !running) {
-    for (const TimerDesign& t : mainWindowDesign().timers) {
-      if (t.id != timer) continue;
-      TickPacer& pacer = pacers_.try_emplace(timer, t.intervalMs).first->second;
-      const std::int64_t now = nowUs();
-      pacer.start(now);
-      SetTimer(window_, timerIdentifier(timer), pacer.waitMs(now), nullptr);
-    }
-    running = true;
-  } else if (!on && running) {
-    KillTimer(window_, timerIdentifier(timer));
-    running = false;
-  }
+void MainWindow::startTimer(TimerId timer, int intervalMs) {
+  TickPacer& pacer = pacers_.try_emplace(timer, intervalMs).first->second;
+  const std::int64_t now = nowUs();
+  pacer.start(now);
+  SetTimer(window_, timerIdentifier(timer), pacer.waitMs(now), nullptr);
 }
 
-bool MainWindow::timerOn(TimerId timer) const {
-  const auto found = timersOn_.find(timer);
-  return found != timersOn_.end() && found->second;
-}
+void MainWindow::stopTimer(TimerId timer) { KillTimer(window_, timerIdentifier(timer)); }
 
 void MainWindow::restoreDesignedGeometry() {
   if (!window_) return;
@@ -270,64 +260,55 @@ void MainWindow::restoreDesignedGeometry() {
   if (!fullScreen_) fitWindowedFrame(false);
 }
 
-void MainWindow::showMessage(const std::string& text) {
-  // The box opens inside a tick: the frame the tick drew shows beneath it.
-  UpdateWindow(playfield_.handle());
+void MainWindow::finishFrame() { UpdateWindow(playfield_.handle()); }
+
+void MainWindow::showMessage(const std::string& caption, const std::string& text) {
   // Its buttons are those of Common Controls 6, as in the options window.
   useCommonControls();
-  MessageBoxW(window_, toUtf16(text).c_str(), L"Zundabar", MB_OK);
-  if (!ended_) playfield_.takeFocus();
+  MessageBoxW(window_, toUtf16(text).c_str(), toUtf16(caption).c_str(), MB_OK);
+  session_.messageClosed();
 }
 
-void MainWindow::showOptions() {
-  if (!optionsWindow()) {
+DesignedWindow* MainWindow::secondary(SecondaryWindow window) const {
+  if (window == SecondaryWindow::Options) return options_.get();
+  return about_.get();
+}
+
+void MainWindow::createWindow(SecondaryWindow window) {
+  // A window destroyed by its own close is let go only here, long after its last message.
+  if (window == SecondaryWindow::Options) {
     options_.reset();
-    options_ = std::make_unique<OptionsWindow>(
-        window_, instance_, OptionsBehaviour(game_, store_, music_, *this, playControl_), zoom_);
-  }
-  options_->show();
-}
-
-void MainWindow::showAbout() {
-  if (!aboutWindow()) {
+    options_ = std::make_unique<OptionsWindow>(window_, instance_, session_, zoom_);
+  } else {
     about_.reset();
-    about_ =
-        std::make_unique<AboutWindow>(window_, instance_, playControl_, zoom_, optionsLocation_);
+    about_ = std::make_unique<AboutWindow>(window_, instance_, session_, zoom_, optionsLocation_);
   }
-  about_->show();
 }
 
-void MainWindow::endProgram() {
-  ended_ = true;
-  for (auto& [timer, running] : timersOn_) {
-    if (running) KillTimer(window_, timerIdentifier(timer));
-    running = false;
-  }
-  PostQuitMessage(0);
+void MainWindow::showWindow(SecondaryWindow window) {
+  DesignedWindow* w = secondary(window);
+  if (w && w->alive()) w->show();
 }
+
+void MainWindow::hideWindow(SecondaryWindow window) {
+  DesignedWindow* w = secondary(window);
+  if (w && w->alive()) w->hide();
+}
+
+void MainWindow::destroyWindow(SecondaryWindow window) {
+  DesignedWindow* w = secondary(window);
+  if (w && w->alive()) DestroyWindow(w->handle());
+}
+
+void MainWindow::quit() { PostQuitMessage(0); }
 
 void MainWindow::timerWoke(TimerId timer) {
   const auto pacer = pacers_.find(timer);
-  if (!timerOn(timer) || pacer == pacers_.end()) return;
-  if (pacer->second.wake(nowUs())) timerFired(timer);
+  if (!session_.timerOn(timer) || pacer == pacers_.end()) return;
+  if (pacer->second.wake(nowUs())) session_.timerFired(timer);
   // The system's timer waits only for the next tick that falls due.
-  if (timerOn(timer)) {
+  if (session_.timerOn(timer)) {
     SetTimer(window_, timerIdentifier(timer), pacer->second.waitMs(nowUs()), nullptr);
-  }
-}
-
-void MainWindow::timerFired(TimerId timer) {
-  if (ended_ || !timerOn(timer)) return;
-  switch (timer) {
-    case TimerId::Tick:
-      game_.tick();
-      break;
-    case TimerId::Listener:
-      playControl_.pollStartKeys();
-      break;
-    case TimerId::MusicReplay:
-      music_.step();
-      break;
   }
 }
 
@@ -377,7 +358,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE && !ended_) playfield_.takeFocus();
+      if (LOWORD(wParam) != WA_INACTIVE) takeKeyboard();
       return 0;
     case WM_ACTIVATEAPP:
       // Held keys are let go: their releases go to another program.
@@ -408,12 +389,12 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         at = {picture_.x, picture_.y};
         ClientToScreen(window_, &at);
       }
-      if (!ended_) display_.showMenu(at);
+      if (!session_.ended()) display_.showMenu(at);
       return 0;
     }
     case WM_CLOSE:
       // Any close ends the game at once and is never refused.
-      playControl_.mainWindowClosing();
+      session_.mainWindowClosing();
       return 0;
     default:
       break;

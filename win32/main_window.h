@@ -8,10 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "game/game.h"
 #include "play/key_rules.h"
-#include "play/music.h"
-#include "play/play_control.h"
+#include "play/play_session.h"
 #include "play/tick_pacer.h"
 #include "win32/about_window.h"
 #include "win32/design_fonts.h"
@@ -21,12 +19,12 @@
 #include "win32/playfield_window.h"
 #include "win32/shown_label.h"
 
-// The main window: the playfield with its labels, the score below it, the credit banner that
-// opens the About window, and the three timers that drive the game. It owns the game and gives
-// it its windows, and opens the options and About windows. It is laid out at its screen's
-// resolution times its zoom, so that text is drawn at the resolution it is seen at and pictures
-// are enlarged pixel for pixel.
-class MainWindow final : public MainWindowControls {
+// The main window: the playfield with its labels, the score below it, the credit banner and the
+// three timers, made with the Windows API for the play session, which it owns and feeds with the
+// windows' events; it makes the options and About windows when the session asks. It is laid out
+// at its screen's resolution times its zoom, so that text is drawn at the resolution it is seen
+// at and pictures are enlarged pixel for pixel.
+class MainWindow final : public GameWindows {
  public:
   static void registerClasses(HINSTANCE instance);
 
@@ -37,7 +35,7 @@ class MainWindow final : public MainWindowControls {
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  // Makes the window, sets up the first level and shows it; false when no window could be made.
+  // Makes the window and starts the session, which shows it; false when no window could be made.
   bool open(int showCommand);
   HWND handle() const { return window_; }
   // The options or About window, while it exists.
@@ -56,13 +54,19 @@ class MainWindow final : public MainWindowControls {
   void setCaption(LabelId label, const std::string& caption) override;
   void setBackColor(LabelId label, Rgb colour) override;
   void setLabelVisible(LabelId label, bool visible) override;
-  void setTimer(TimerId timer, bool on) override;
-  bool timerOn(TimerId timer) const override;
   void restoreDesignedGeometry() override;
-  void showMessage(const std::string& text) override;
-  void showOptions() override;
-  void showAbout() override;
-  void endProgram() override;
+  void startTimer(TimerId timer, int intervalMs) override;
+  void stopTimer(TimerId timer) override;
+  void finishFrame() override;
+  // The system's modal box: the session hears of its closing as it returns.
+  void showMessage(const std::string& caption, const std::string& text) override;
+  void showMainWindow() override;
+  void takeKeyboard() override;
+  void createWindow(SecondaryWindow window) override;
+  void showWindow(SecondaryWindow window) override;
+  void hideWindow(SecondaryWindow window) override;
+  void destroyWindow(SecondaryWindow window) override;
+  void quit() override;
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -72,23 +76,21 @@ class MainWindow final : public MainWindowControls {
   void paintBars(HDC dc);
   int scale() const { return dpi_ * zoom_; }
   void paintLabels(HDC dc);
-  // The system's timer woke the game: the timer's tick runs when it is due.
+  // The system's timer woke the game: the timer's firing goes to the session when it is due.
   void timerWoke(TimerId timer);
-  void timerFired(TimerId timer);
+  DesignedWindow* secondary(SecondaryWindow window) const;
   ShownLabel& label(LabelId id);
   void labelChanged(const ShownLabel& label);
 
   HINSTANCE instance_;
   KeyRules& keys_;
-  SettingsStore& store_;
   std::string optionsLocation_;
   std::vector<ShownLabel> labels_;
   std::map<LabelId, size_t> labelIndex_;
   PlayfieldWindow playfield_;
-  Game game_;
-  Music music_;
-  PlayControl playControl_;
+  PlaySession session_;
   HWND window_ = nullptr;
+  int showCommand_ = SW_SHOWDEFAULT;
   std::unique_ptr<PictureControl> creditBanner_;
   std::unique_ptr<OptionsWindow> options_;
   std::unique_ptr<AboutWindow> about_;
@@ -103,8 +105,6 @@ class MainWindow final : public MainWindowControls {
   // Where the window's frame was before it went full screen.
   POINT windowedPlace_{};
   DisplayModes display_;
-  std::map<TimerId, bool> timersOn_;
   // Each timer's ticks keep their designed period on average, whatever the system's timer rounds.
   std::map<TimerId, TickPacer> pacers_;
-  bool ended_ = false;
 };

@@ -5,8 +5,8 @@
 #include "design/options_window_design.h"
 #include "win32/utf16.h"
 
-OptionsWindow::OptionsWindow(HWND owner, HINSTANCE instance, OptionsBehaviour behaviour, int zoom)
-    : DesignedWindow(optionsWindowDesign(), owner, instance, zoom), behaviour_(behaviour) {
+OptionsWindow::OptionsWindow(HWND owner, HINSTANCE instance, PlaySession& session, int zoom)
+    : DesignedWindow(optionsWindowDesign(), owner, instance, zoom), session_(session) {
   if (alive()) loadChoices();
 }
 
@@ -21,7 +21,7 @@ int OptionsWindow::choiceOf(const options::Option& option) const {
 }
 
 void OptionsWindow::loadChoices() {
-  const std::vector<int> choices = behaviour_.loadChoices();
+  const std::vector<int> choices = session_.optionChoices();
   for (size_t i = 0; i < options::kAll.size(); ++i) {
     const ControlDesign* choice = design().forOption(*options::kAll[i], OptionRole::Choice);
     if (!choice) continue;
@@ -37,17 +37,17 @@ void OptionsWindow::loadChoices() {
 
 void OptionsWindow::showValue(const options::Option& option) {
   if (const ControlDesign* value = design().forOption(option, OptionRole::ValueLabel)) {
-    SetWindowTextW(control(value->name), toUtf16(options::decimalText(choiceOf(option))).c_str());
+    SetWindowTextW(control(value->name),
+                   toUtf16(PlaySession::sliderValueText(choiceOf(option))).c_str());
   }
 }
 
 void OptionsWindow::clicked(const ControlDesign& c) {
   if (c.optionRole == OptionRole::SetButton && c.option) {
-    behaviour_.apply(*c.option, choiceOf(*c.option));
+    session_.applyOption(*c.option, choiceOf(*c.option));
   } else if (c.kind == ControlKind::PushButton && c.optionRole == OptionRole::None) {
     // Resume Game, the one button that serves no option.
-    hide();
-    behaviour_.resumeGame();
+    session_.resumeGamePressed();
   }
 }
 
@@ -56,4 +56,4 @@ void OptionsWindow::scrolled(const ControlDesign& c) {
   if (c.option) showValue(*c.option);
 }
 
-void OptionsWindow::closedOtherwise() { behaviour_.resumeGame(); }
+void OptionsWindow::closedOtherwise() { session_.windowClosedOtherwise(SecondaryWindow::Options); }

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "play/options_behaviour.h"
+#include "play/play_session.h"
 #include "win32/designed_window.h"
 
-// The options window: each Set button applies its one option, Resume Game hides the window and
-// plays on, and any other close plays on just the same.
+// The options window: a slider or check box for each option with its Set button, and Resume
+// Game, loaded with the session's choices when it is made; its buttons and closes go to the
+// session.
 class OptionsWindow final : public DesignedWindow {
  public:
-  OptionsWindow(HWND owner, HINSTANCE instance, OptionsBehaviour behaviour, int zoom);
+  OptionsWindow(HWND owner, HINSTANCE instance, PlaySession& session, int zoom);
 
  private:
   // What the option's slider or check box holds: the slider's value, or 1 or 0.
@@ -19,5 +20,5 @@ class OptionsWindow final : public DesignedWindow {
   void scrolled(const ControlDesign& control) override;
   void closedOtherwise() override;
 
-  OptionsBehaviour behaviour_;
+  PlaySession& session_;
 };

@@ -16,10 +16,10 @@ void PictureControl::registerClass(HINSTANCE instance) {
 }
 
 PictureControl::PictureControl(HWND parent, HINSTANCE instance, const char* pictureName,
-                               std::function<void()> onClick, std::string tooltip)
+                               ButtonReport onButton, std::string tooltip)
     : instance_(instance),
       pictureName_(pictureName),
-      onClick_(std::move(onClick)),
+      onButton_(std::move(onButton)),
       tooltipText_(std::move(tooltip)) {
   window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr,
                             instance, this);
@@ -59,7 +59,7 @@ LRESULT CALLBACK PictureControl::procedure(HWND window, UINT message, WPARAM wPa
       return 0;
     }
     case WM_SETCURSOR:
-      if (self->onClick_ && LOWORD(lParam) == HTCLIENT) {
+      if (self->onButton_ && LOWORD(lParam) == HTCLIENT) {
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
       }
@@ -70,22 +70,22 @@ LRESULT CALLBACK PictureControl::procedure(HWND window, UINT message, WPARAM wPa
       if (!self->tooltipText_.empty() && !self->tooltipAdded_) self->addTooltip(wParam, lParam);
       break;
     case WM_LBUTTONDOWN:
-      self->pressed_ = true;
+      // The release is reported wherever it comes.
       SetCapture(window);
+      if (self->onButton_) self->onButton_(true, true);
       return 0;
     case WM_LBUTTONUP: {
-      // A click is a press and a release both on the picture.
-      const bool wasPressed = self->pressed_;
-      self->pressed_ = false;
-      ReleaseCapture();
       RECT area;
       GetClientRect(window, &area);
       const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      if (wasPressed && PtInRect(&area, at) && self->onClick_) self->onClick_();
+      // Reported before the capture goes, which reports a release of its own.
+      if (self->onButton_) self->onButton_(false, PtInRect(&area, at) != 0);
+      ReleaseCapture();
       return 0;
     }
     case WM_CAPTURECHANGED:
-      self->pressed_ = false;
+      // Another window took the mouse: the press can no longer end in a click.
+      if (self->onButton_) self->onButton_(false, false);
       return 0;
     default:
       break;

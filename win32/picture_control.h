@@ -8,15 +8,17 @@
 #include "win32/gdi_picture.h"
 
 // A child window that shows one game picture at its own size on the window's button face (a
-// transparent picture lets the face show through). A click on it runs its click action; with
-// one, the mouse pointer over it is a hand. With a tooltip text, the text shows when the mouse
-// rests on it.
+// transparent picture lets the face show through). Each press and release of the left button on
+// it is reported, with whether it came on the picture; with a report, the mouse pointer over it is
+// a hand. With a tooltip text, the text shows when the mouse rests on it.
 class PictureControl {
  public:
   static void registerClass(HINSTANCE instance);
 
+  using ButtonReport = std::function<void(bool down, bool inside)>;
+
   PictureControl(HWND parent, HINSTANCE instance, const char* pictureName,
-                 std::function<void()> onClick = {}, std::string tooltip = {});
+                 ButtonReport onButton = {}, std::string tooltip = {});
   ~PictureControl();
   PictureControl(const PictureControl&) = delete;
   PictureControl& operator=(const PictureControl&) = delete;
@@ -32,9 +34,8 @@ class PictureControl {
   HWND window_ = nullptr;
   HINSTANCE instance_;
   const char* pictureName_;
-  std::function<void()> onClick_;
+  ButtonReport onButton_;
   std::string tooltipText_;
   bool tooltipAdded_ = false;
   GdiPicture picture_;
-  bool pressed_ = false;
 };

@@ -72,10 +72,18 @@ class FakeControls : public MainWindowControls {
   }
   bool timerOn(TimerId timer) const override { return timers.at(timer); }
   void restoreDesignedGeometry() override { ++geometryRestores; }
-  void showMessage(const std::string& text) override {
+  // The player closes the box at once, unless a test keeps it open to close it later.
+  bool keepMessagesOpen = false;
+  std::function<void()> closeMessage;
+  void showMessage(const std::string& text, std::function<void()> closed) override {
     messages.push_back(text);
     events.push_back("message");
     if (duringMessage) duringMessage();
+    if (keepMessagesOpen) {
+      closeMessage = std::move(closed);
+    } else {
+      closed();
+    }
   }
   void showOptions() override { events.push_back("options"); }
   void showAbout() override { events.push_back("about"); }
@@ -117,7 +125,10 @@ class QuietControls : public FakeControls {
  public:
   int levelsEnded = 0;
   void setCaption(LabelId, const std::string&) override {}
-  void showMessage(const std::string&) override { ++levelsEnded; }
+  void showMessage(const std::string&, std::function<void()> closed) override {
+    ++levelsEnded;
+    closed();
+  }
 };
 
 // Hands out the scripted values in order; running dry is a fault of the test.

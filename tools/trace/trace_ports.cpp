@@ -73,7 +73,7 @@ bool Controls::timerOn(TimerId timer) const {
   return it != timers_.end() && it->second;
 }
 
-void Controls::showMessage(const std::string& text) {
+void Controls::showMessage(const std::string& text, std::function<void()> closed) {
   std::string shown;
   for (char c : text) {
     if (c == '\r')
@@ -84,6 +84,8 @@ void Controls::showMessage(const std::string& text) {
       shown += c;
   }
   out_ << "message " << shown << "\n";
+  // The trace's player closes every message at once.
+  closed();
 }
 
 void Controls::showOptions() { out_ << "options\n"; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -72,7 +73,7 @@ class Controls final : public MainWindowControls {
   void setTimer(TimerId timer, bool on) override;
   bool timerOn(TimerId timer) const override;
   void restoreDesignedGeometry() override {}
-  void showMessage(const std::string& text) override;
+  void showMessage(const std::string& text, std::function<void()> closed) override;
   void showOptions() override;
   void showAbout() override;
   void endProgram() override;

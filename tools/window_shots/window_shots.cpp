@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     ScriptedRandom random;
     MainWindow window(keys, store, silence, random);
     window.showZoomed(zoom, false);
-    window.show();
+    window.start();
     ok &= save(&window, folder, "start", zoom);
     keys.held = VirtualKey::Down;
     for (int tick = 0; tick < 12; ++tick) window.playTick();

@@ -6,14 +6,13 @@
 #include "design/about_window_design.h"
 #include "ui/designed_window.h"
 
-AboutWindow::AboutWindow(QWidget* mainWindow, PlayControl& play, const QString& optionsLocation)
-    : QWidget(mainWindow, Qt::Window), play_(play) {
+AboutWindow::AboutWindow(QWidget* mainWindow, PlaySession& session, const QString& optionsLocation)
+    : QWidget(mainWindow, Qt::Window), session_(session) {
   const WindowDesign& design = aboutWindowDesign();
   buildDesignedWindow(this, design, [this](const ControlDesign&) { return this; });
-  setAttribute(Qt::WA_DeleteOnClose);
 
   closeButton = designedControl<QPushButton>(this, design.control("closeButton"));
-  connect(closeButton, &QPushButton::clicked, this, [this] { closeAndPlayOn(); });
+  connect(closeButton, &QPushButton::clicked, this, [this] { session_.aboutClosePressed(); });
   // The path comes from outside: escaped, and marked as rich text so that Qt never guesses.
   designedControl(this, design.control("optionsLocation"))
       ->setToolTip("<p style='white-space:pre'>" +
@@ -23,13 +22,7 @@ AboutWindow::AboutWindow(QWidget* mainWindow, PlayControl& play, const QString& 
   designedControl(this, design.control(design.firstFocus))->setFocus();
 }
 
-void AboutWindow::closeAndPlayOn() {
-  hide();
-  play_.closeAbout();
-}
-
 void AboutWindow::closeEvent(QCloseEvent* event) {
-  // Closed by the window manager or the keyboard rather than by Close: play runs on all the same.
-  if (isVisible()) play_.closeAbout();
+  session_.windowClosedOtherwise(SecondaryWindow::About);
   event->accept();
 }

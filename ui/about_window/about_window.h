@@ -3,16 +3,16 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "play/play_control.h"
+#include "play/play_session.h"
 
 // Who made the game, the music credit, the maker's address and where the options are kept.
-// Close only hides it and lets play run on; any other close lets play run on too and destroys it.
+// Its Close button and closes go to the session.
 class AboutWindow final : public QWidget {
   Q_OBJECT
 
  public:
   // optionsLocation: where this platform actually keeps the options, shown as a tooltip.
-  AboutWindow(QWidget* mainWindow, PlayControl& play, const QString& optionsLocation);
+  AboutWindow(QWidget* mainWindow, PlaySession& session, const QString& optionsLocation);
 
   QPushButton* closeButton;
 
@@ -20,7 +20,5 @@ class AboutWindow final : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void closeAndPlayOn();
-
-  PlayControl& play_;
+  PlaySession& session_;
 };

@@ -20,11 +20,8 @@
 
 MainWindow::MainWindow(KeyState& keys, SettingsStore& store, WavePlayer& player,
                        RandomSource& random, QString optionsLocation)
-    : store_(store),
-      playfield_(new PlayfieldWidget(this)),
-      game_(GamePorts{keys, *playfield_, *this, store, random}),
-      music_(store, player),
-      playControl_(keys, *this, store, music_),
+    : playfield_(new PlayfieldWidget(this)),
+      session_(SessionPorts{keys, *playfield_, *this, store, player, random}),
       optionsLocation_(std::move(optionsLocation)) {
   const WindowDesign& design = mainWindowDesign();
   playfield_->setGeometry(toQRect(playfieldPixels()));
@@ -41,32 +38,19 @@ MainWindow::MainWindow(KeyState& keys, SettingsStore& store, WavePlayer& player,
   creditBanner_->installEventFilter(this);
   playfield_->raiseDrawingLayer();
 
-  const std::map<TimerId, std::function<void()>> handlers{
-      {TimerId::Tick, [this] { playTick(); }},
-      {TimerId::MusicReplay, [this] { music_.step(); }},
-      {TimerId::Listener, [this] { playControl_.pollStartKeys(); }},
-  };
   for (const TimerDesign& setup : design.timers) {
     auto* timer = new QTimer(this);
     timer->setObjectName(QString::fromStdString(setup.name));
     timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(setup.intervalMs);
-    connect(timer, &QTimer::timeout, this, handlers.at(setup.id));
-    if (setup.initiallyOn) timer->start();
+    connect(timer, &QTimer::timeout, this, [this, id = setup.id] { session_.timerFired(id); });
     timers_[setup.id] = timer;
   }
-
-  game_.setUpLevel();
 }
 
 QRect MainWindow::designGeometry() { return toQRect(mainWindowDesign().clientPixels()); }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::playTick() {
-  game_.tick();
-  playfield_->finishFrame();
-}
 
 void MainWindow::fitWidth(LabelId id) {
   // The number labels grow with their captions and shrink back to their designed width.
@@ -89,30 +73,26 @@ void MainWindow::setBackColor(LabelId id, Rgb colour) {
 
 void MainWindow::setLabelVisible(LabelId id, bool visible) { label(id)->setVisible(visible); }
 
-void MainWindow::setTimer(TimerId id, bool on) {
-  // Switching on a timer that already runs must not restart its period.
-  QTimer& t = timer(id);
-  if (on && !ended_ && !t.isActive()) t.start();
-  if (!on) t.stop();
-}
+void MainWindow::startTimer(TimerId id, int intervalMs) { timer(id).start(intervalMs); }
 
-bool MainWindow::timerOn(TimerId id) const { return timers_.at(id)->isActive(); }
+void MainWindow::stopTimer(TimerId id) { timer(id).stop(); }
 
 void MainWindow::restoreDesignedGeometry() {
   if (!fullScreen_) setFixedSize(designGeometry().size() * zoom_);
   playfield_->setGeometry(zoomed(toQRect(playfieldPixels()), zoom_).translated(picture_.topLeft()));
 }
 
-void MainWindow::showMessage(const std::string& text) {
-  // The box opens inside a tick, and the window paints beneath it: the tick's frame is ready.
-  playfield_->finishFrame();
-  showGameMessage(this, QString::fromStdString(text), zoom_);
-  // Play goes on at once.
-  takeKeyboard();
+void MainWindow::finishFrame() { playfield_->finishFrame(); }
+
+void MainWindow::showMessage(const std::string& caption, const std::string& text) {
+  showGameMessage(this, QString::fromStdString(caption), QString::fromStdString(text), zoom_);
+  session_.messageClosed();
 }
 
+void MainWindow::showMainWindow() { show(); }
+
 void MainWindow::takeKeyboard() {
-  if (ended_ || !isVisible()) return;
+  if (session_.ended() || !isVisible()) return;
   activateWindow();
   playfield_->takeFocus();
 }
@@ -123,31 +103,42 @@ OptionsWindow* MainWindow::optionsWindow() const {
 
 AboutWindow* MainWindow::aboutWindow() const { return static_cast<AboutWindow*>(about_.data()); }
 
-void MainWindow::showOptions() {
-  if (!options_) {
-    options_ =
-        new OptionsWindow(this, OptionsBehaviour(game_, store_, music_, *this, playControl_));
-    zoomSecondary(options_, optionsWindowDesign());
-    options_->installEventFilter(this);
-  }
-  showSecondary(options_);
+QWidget* MainWindow::secondary(SecondaryWindow window) const {
+  return window == SecondaryWindow::Options ? options_.data() : about_.data();
 }
 
-void MainWindow::showAbout() {
-  if (!about_) {
-    about_ = new AboutWindow(this, playControl_, optionsLocation_);
+void MainWindow::createWindow(SecondaryWindow window) {
+  if (window == SecondaryWindow::Options) {
+    options_ = new OptionsWindow(this, session_);
+    zoomSecondary(options_, optionsWindowDesign());
+  } else {
+    about_ = new AboutWindow(this, session_, optionsLocation_);
     zoomSecondary(about_, aboutWindowDesign());
-    about_->installEventFilter(this);
   }
-  showSecondary(about_);
 }
 
 // Both windows are modeless: showing them waits for nothing.
-void MainWindow::showSecondary(QWidget* window) {
-  keepInsideScreen(window);
-  window->show();
-  window->raise();
-  window->activateWindow();
+void MainWindow::showWindow(SecondaryWindow window) {
+  QWidget* w = secondary(window);
+  if (!w) return;
+  keepInsideScreen(w);
+  w->show();
+  w->raise();
+  w->activateWindow();
+}
+
+void MainWindow::hideWindow(SecondaryWindow window) {
+  if (QWidget* w = secondary(window)) w->hide();
+}
+
+void MainWindow::destroyWindow(SecondaryWindow window) {
+  QPointer<QWidget>& kept = window == SecondaryWindow::Options ? options_ : about_;
+  QWidget* w = kept.data();
+  kept = nullptr;
+  if (!w) return;
+  // It may be in the middle of its own close: it goes once that is over.
+  w->hide();
+  w->deleteLater();
 }
 
 void MainWindow::zoomSecondary(QWidget* window, const WindowDesign& design) {
@@ -160,28 +151,24 @@ void MainWindow::zoomSecondary(QWidget* window, const WindowDesign& design) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == creditBanner_ && event->type() == QEvent::MouseButtonRelease) {
+  const auto type = event->type();
+  if (watched == creditBanner_ &&
+      (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease)) {
     const auto* click = static_cast<QMouseEvent*>(event);
-    if (click->button() == Qt::LeftButton &&
-        creditBanner_->rect().contains(click->position().toPoint())) {
-      playControl_.openAbout();
+    if (click->button() == Qt::LeftButton) {
+      const bool inside = creditBanner_->rect().contains(click->position().toPoint());
+      if (type == QEvent::MouseButtonPress) {
+        session_.creditBannerPressed(inside);
+      } else {
+        session_.creditBannerReleased(inside);
+      }
     }
     return false;
-  }
-  // Resume Game, Close or any other close of the options or About window: play goes on here.
-  // A minimised window (a spontaneous hide) leaves the focus where the system puts it.
-  if (event->type() == QEvent::Hide && !event->spontaneous() &&
-      (watched == options_.data() || watched == about_.data())) {
-    takeKeyboard();
   }
   return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::endProgram() {
-  ended_ = true;
-  for (auto& [id, t] : timers_) t->stop();
-  QCoreApplication::exit(0);
-}
+void MainWindow::quit() { QCoreApplication::exit(0); }
 
 void MainWindow::showZoomed(int zoom, bool fullScreen) {
   if (fullScreen) {
@@ -226,6 +213,6 @@ void MainWindow::paintEvent(QPaintEvent*) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  playControl_.mainWindowClosing();
+  session_.mainWindowClosing();
   event->accept();
 }

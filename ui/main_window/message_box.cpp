@@ -9,14 +9,12 @@
 
 namespace {
 
-const QString kTitle = "Zundabar";
-
 // A message box laid out as at 1x and then enlarged as a whole. Left to itself, the box would
 // wrap its text at a width of its own choosing, the same at every zoom.
 class ZoomedMessageBox final : public QMessageBox {
  public:
-  ZoomedMessageBox(const QString& text, QWidget* parent, int zoom)
-      : QMessageBox(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent), zoom_(zoom) {}
+  ZoomedMessageBox(const QString& title, const QString& text, QWidget* parent, int zoom)
+      : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent), zoom_(zoom) {}
 
  protected:
   void showEvent(QShowEvent* event) override {
@@ -45,14 +43,14 @@ QString messageBoxClipboardText(const QString& title, const QString& text) {
   return rule + title + "\r\n" + rule + text + "\r\n" + rule + "OK   \r\n" + rule;
 }
 
-void showGameMessage(QWidget* parent, const QString& text, int zoom) {
-  ZoomedMessageBox box(QString(text).replace("\r\n", "\n"), parent, zoom);
+void showGameMessage(QWidget* parent, const QString& title, const QString& text, int zoom) {
+  ZoomedMessageBox box(title, QString(text).replace("\r\n", "\n"), parent, zoom);
   box.setObjectName("gameMessage");
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Ok);
   auto* copy = new QShortcut(QKeySequence::Copy, &box);
-  QObject::connect(copy, &QShortcut::activated, &box, [text] {
-    QGuiApplication::clipboard()->setText(messageBoxClipboardText(kTitle, text));
+  QObject::connect(copy, &QShortcut::activated, &box, [title, text] {
+    QGuiApplication::clipboard()->setText(messageBoxClipboardText(title, text));
   });
   box.exec();
 }

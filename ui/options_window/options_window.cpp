@@ -14,11 +14,10 @@ T* named(const QWidget* window, const char* name) {
 
 }  // namespace
 
-OptionsWindow::OptionsWindow(QWidget* mainWindow, OptionsBehaviour behaviour)
-    : QWidget(mainWindow, Qt::Window), behaviour_(behaviour) {
+OptionsWindow::OptionsWindow(QWidget* mainWindow, PlaySession& session)
+    : QWidget(mainWindow, Qt::Window), session_(session) {
   const WindowDesign& design = optionsWindowDesign();
   buildDesignedWindow(this, design, [this](const ControlDesign&) { return this; });
-  setAttribute(Qt::WA_DeleteOnClose);
 
   progressionSlider = named<QSlider>(this, "progressionSlider");
   jumpSlider = named<QSlider>(this, "jumpSlider");
@@ -38,7 +37,9 @@ OptionsWindow::OptionsWindow(QWidget* mainWindow, OptionsBehaviour behaviour)
       // The value label follows the slider while the thumb is still moving.
       if (const ControlDesign* value = design.forOption(*option, OptionRole::ValueLabel)) {
         QLabel* label = designedControl<QLabel>(this, *value);
-        const auto show = [label](int v) { label->setText(QString::number(v)); };
+        const auto show = [label](int v) {
+          label->setText(QString::fromStdString(PlaySession::sliderValueText(v)));
+        };
         connect(slider, &QSlider::valueChanged, label, show);
         connect(slider, &QSlider::sliderMoved, label, show);
       }
@@ -47,14 +48,14 @@ OptionsWindow::OptionsWindow(QWidget* mainWindow, OptionsBehaviour behaviour)
       connect(designedControl<QPushButton>(this, *set), &QPushButton::clicked, this,
               [this, option, choice] {
                 if (auto* slider = qobject_cast<QSlider*>(choice)) {
-                  behaviour_.apply(*option, slider->value());
+                  session_.applyOption(*option, slider->value());
                 } else if (auto* box = qobject_cast<QCheckBox*>(choice)) {
-                  behaviour_.apply(*option, box->isChecked() ? 1 : 0);
+                  session_.applyOption(*option, box->isChecked() ? 1 : 0);
                 }
               });
     }
   }
-  connect(resumeButton, &QPushButton::clicked, this, [this] { resumeGame(); });
+  connect(resumeButton, &QPushButton::clicked, this, [this] { session_.resumeGamePressed(); });
 
   loadControls();
   designedControl(this, design.control(design.firstFocus))->setFocus();
@@ -67,28 +68,22 @@ QWidget* OptionsWindow::choiceControl(const options::Option& option) const {
 
 void OptionsWindow::loadControls() {
   const WindowDesign& design = optionsWindowDesign();
-  const std::vector<int> choices = behaviour_.loadChoices();
+  const std::vector<int> choices = session_.optionChoices();
   for (size_t i = 0; i < options::kAll.size(); ++i) {
     QWidget* choice = choiceControl(*options::kAll[i]);
     if (auto* slider = qobject_cast<QSlider*>(choice)) {
       slider->setValue(choices[i]);
       // A value equal to the slider's start changes nothing, yet its label must show it.
       if (const ControlDesign* value = design.forOption(*options::kAll[i], OptionRole::ValueLabel))
-        designedControl<QLabel>(this, *value)->setText(QString::number(slider->value()));
+        designedControl<QLabel>(this, *value)
+            ->setText(QString::fromStdString(PlaySession::sliderValueText(slider->value())));
     } else if (auto* box = qobject_cast<QCheckBox*>(choice)) {
       box->setChecked(choices[i] != 0);
     }
   }
 }
 
-void OptionsWindow::resumeGame() {
-  behaviour_.resumeGame();
-  hide();
-}
-
 void OptionsWindow::closeEvent(QCloseEvent* event) {
-  // Closed by the window manager or the keyboard rather than by Resume Game: play goes on all
-  // the same. The window is destroyed, so its next opening loads it afresh.
-  if (isVisible()) behaviour_.resumeGame();
+  session_.windowClosedOtherwise(SecondaryWindow::Options);
   event->accept();
 }

@@ -6,17 +6,16 @@
 #include <QSlider>
 #include <QWidget>
 
-#include "play/options_behaviour.h"
+#include "play/play_session.h"
 
 // The options window: a slider or check box for each option, each applied with its own Set
-// button, and Resume Game, all as designed. It loads its controls when it is created; Resume Game
-// only hides it, so an unapplied choice is still there at the next showing. Any other close
-// resumes play as well and destroys the window.
+// button, and Resume Game, all as designed, with the session's choices loaded when it is made.
+// Its buttons and closes go to the session.
 class OptionsWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  OptionsWindow(QWidget* mainWindow, OptionsBehaviour behaviour);
+  OptionsWindow(QWidget* mainWindow, PlaySession& session);
 
   // The controls that tests and the main window reach by name.
   QSlider* progressionSlider;
@@ -38,7 +37,6 @@ class OptionsWindow final : public QWidget {
   // The control that shows an option's choice: a slider or a check box.
   QWidget* choiceControl(const options::Option& option) const;
   void loadControls();
-  void resumeGame();
 
-  OptionsBehaviour behaviour_;
+  PlaySession& session_;
 };

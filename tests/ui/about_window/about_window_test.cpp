@@ -85,7 +85,7 @@ TEST_F(AboutWindowTest, AnyOtherCloseActsAsCloseAndTheNextOpeningCreatesItAfresh
 // The options' location comes from outside: markup in it is shown as it stands.
 TEST_F(AboutWindowTest, TheOptionsLocationIsShownAsPlainText) {
   const QString path = "/home/<b>me</b> &amp; <img src=x>/ZNDBR.conf";
-  AboutWindow w(form.get(), form->playControl(), path);
+  AboutWindow w(form.get(), form->session(), path);
   QTextDocument shown;
   shown.setHtml(w.findChild<QLabel*>("optionsLocation")->toolTip());
   EXPECT_EQ(shown.toPlainText().toStdString(),

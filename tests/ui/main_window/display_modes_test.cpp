@@ -62,8 +62,15 @@ TEST_F(DisplayModesTest, AFileThatCannotBeReadOrWrittenIsToldAndPlayGoesOn) {
   blocked.toggleFullScreen();
   const std::string told = testing::internal::GetCapturedStderr();
   EXPECT_TRUE(form->isFullScreenPicture());
-  EXPECT_EQ(told.rfind("zundabar: could not save the display settings to ", 0), 0u) << told;
-  EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
+  EXPECT_NE(told.find("zundabar: could not save the display settings to "), std::string::npos)
+      << told;
+  // Told once; a shown window's platform may add warnings of its own.
+  size_t tellings = 0;
+  for (size_t at = told.find("zundabar: "); at != std::string::npos;
+       at = told.find("zundabar: ", at + 1)) {
+    ++tellings;
+  }
+  EXPECT_EQ(tellings, 1u) << told;
 }
 
 }  // namespace

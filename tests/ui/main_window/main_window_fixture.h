@@ -21,6 +21,7 @@ class MainWindowFixture : public ::testing::Test {
     // The first level: player (483, 175), gap 238..413 at 650, cloud (75, 135), no crate.
     random.values = {0.5f, 0.5f, 0.25f, 0.5f, 0.99999994f, 0.1f, 0.9f, 0.01f};
     form = std::make_unique<MainWindow>(keys, store, player, random);
+    form->start();
   }
 
   void TearDown() override {

@@ -33,7 +33,7 @@ TEST(GameMessage, IsAnOkOnlyBoxWithoutIconCaptionedZundabarAndClosedByEnter) {
     EXPECT_EQ(box->text(), "first line\nScore: 5");
     EXPECT_TRUE(box->isModal());
   });
-  showGameMessage(nullptr, "first line\r\nScore: 5");
+  showGameMessage(nullptr, "Zundabar", "first line\r\nScore: 5");
   EXPECT_TRUE(seen);
 }
 
@@ -42,7 +42,7 @@ TEST(GameMessage, CtrlCCopiesTheTitleAndTheTextAsOnWindows) {
   whileOpen([](QMessageBox* box) {
     QTest::keyClick(box->windowHandle(), Qt::Key_C, Qt::ControlModifier);
   });
-  showGameMessage(nullptr, "Winner! Press 'Enter' for round 2. Score: 105");
+  showGameMessage(nullptr, "Zundabar", "Winner! Press 'Enter' for round 2. Score: 105");
   EXPECT_EQ(QApplication::clipboard()->text(),
             "---------------------------\r\nZundabar\r\n---------------------------\r\n"
             "Winner! Press 'Enter' for round 2. Score: 105\r\n"

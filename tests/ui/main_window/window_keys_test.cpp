@@ -28,7 +28,7 @@ class WindowKeys : public ::testing::Test {
   void SetUp() override {
     random.values = {0.5f, 0.5f, 0.25f, 0.5f, 0.99999994f, 0.1f, 0.9f, 0.01f};
     form = std::make_unique<MainWindow>(keys, store, player, random);
-    form->show();
+    form->start();
   }
   void TearDown() override {
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
@@ -110,7 +110,7 @@ TEST_F(WindowKeys, TheFullScreenKeyActsOncePerPressAndNeverReachesTheMessageBox)
     stillOpen = box->isVisible();
     QTest::keyClick(box->windowHandle(), Qt::Key_Return);
   });
-  form->showMessage("Winner! Press 'Enter' for round 2. Score: 105");
+  form->showMessage("Zundabar", "Winner! Press 'Enter' for round 2. Score: 105");
   EXPECT_TRUE(stillOpen);
   EXPECT_TRUE(form->isFullScreenPicture());
 }

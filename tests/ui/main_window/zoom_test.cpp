@@ -73,7 +73,7 @@ QSize messageSize(MainWindow& form) {
     }
   });
   reader.start(0);
-  form.showMessage("You have failed round 1.\r\nPress 'Enter' to play again.\r\nScore: 130");
+  form.showMessage("Zundabar", "You have failed round 1.\r\nPress 'Enter' to play again.\r\nScore: 130");
   return size;
 }
 

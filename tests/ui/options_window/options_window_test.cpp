@@ -47,6 +47,7 @@ class OptionsWindowTest : public ::testing::Test {
   void startGame() {
     random.values = {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.01f};
     form = std::make_unique<MainWindow>(keys, store, player, random);
+    form->start();
   }
   OptionsWindow* open() {
     form->showOptions();
