@@ -17,8 +17,13 @@ set_target_properties(zundabar PROPERTIES
   MACOSX_BUNDLE_ICON_FILE zundabar.icns
   MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION})
 
-install(TARGETS zundabar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
-# Beside the program's lib folder, where the program looks for it: PREFIX/lib/zundabar.
+# Where Debian and the FHS keep games: /usr/games for the package, PREFIX/games for any other
+# prefix, which is chosen only when installing. /usr/local/games is on a Debian user's PATH, and
+# the desktop entry names the program by its whole path, so the menu starts it from any prefix.
+set(ZUNDABAR_INSTALL_GAMESDIR games CACHE STRING
+  "Folder of the program under the install prefix, beside lib (e.g. bin for ~/.local)")
+install(TARGETS zundabar RUNTIME DESTINATION ${ZUNDABAR_INSTALL_GAMESDIR} BUNDLE DESTINATION .)
+# Beside the program's folder, where the program looks for it: PREFIX/lib/zundabar.
 install(TARGETS zundabar_audio LIBRARY DESTINATION lib/zundabar)
 install(FILES assets/Music.wav DESTINATION ${CMAKE_INSTALL_DATADIR}/zundabar)
 if(UNIX AND NOT APPLE)
@@ -29,7 +34,8 @@ if(UNIX AND NOT APPLE)
   endforeach()
   install(FILES packaging/org.example.Zundabar.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-  install(CODE "set(ZUNDABAR_SOURCE_DIR \"${PROJECT_SOURCE_DIR}\")")
+  install(CODE "set(ZUNDABAR_SOURCE_DIR \"${PROJECT_SOURCE_DIR}\")
+    set(ZUNDABAR_GAMESDIR \"${ZUNDABAR_INSTALL_GAMESDIR}\")")
   install(SCRIPT packaging/install_desktop_entry.cmake)
 endif()
 

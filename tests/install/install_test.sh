@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the game into a temporary prefix and builds its .deb, then checks what a desktop
-# expects: a valid desktop entry whose working folder holds the music, a valid AppStream file,
-# the icon at four sizes enlarged pixel for pixel, and a package with the same files.
+# expects: a valid desktop entry that names the program in the games folder and whose working
+# folder holds the music, a valid AppStream file, the icon at four sizes enlarged pixel for
+# pixel, and a package with the same files.
 # Usage: install_test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$1
@@ -13,15 +14,21 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAILED: $*"; exit 1; }
 
-cmake --install "$build" --prefix "$work/usr" >/dev/null
-share=$work/usr/share
+# A prefix with a space, which the desktop entry's Exec must quote.
+prefix="$work/a prefix/usr"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+share=$prefix/share
 entry=$share/applications/org.example.Zundabar.desktop
 metainfo=$share/metainfo/org.example.Zundabar.metainfo.xml
-[ -x "$work/usr/bin/zundabar" ] || fail "no game binary"
+[ -x "$prefix/games/zundabar" ] || fail "no game binary in the games folder"
+[ ! -e "$prefix/bin" ] || fail "something is installed in bin: $(ls "$prefix/bin")"
 echo "desktop-file-validate: $(desktop-file-validate "$entry" 2>&1 || echo failed)"
 desktop-file-validate "$entry" || fail "the desktop entry is not valid"
 appstreamcli validate --no-net "$metainfo" || fail "the AppStream file is not valid"
 grep -qx "Path=$share/zundabar" "$entry" || fail "the entry does not start the game beside its music"
+grep -qxF "TryExec=$prefix/games/zundabar" "$entry" || fail "the entry's TryExec is not the program"
+grep -qxF "Exec=\"$prefix/games/zundabar\"" "$entry" ||
+  fail "the entry's Exec is not the program, quoted: $(grep '^Exec=' "$entry")"
 [ -f "$share/zundabar/Music.wav" ] || fail "no music in the data folder"
 grep -qx "Categories=Game;ArcadeGame;" "$entry" || fail "wrong categories"
 
@@ -42,12 +49,17 @@ done
 (cd "$build" && cpack -B "$work/package" >/dev/null)
 deb=$(ls "$work"/package/zundabar_*.deb)
 dpkg-deb -x "$deb" "$work/unpacked"
-for f in usr/bin/zundabar usr/lib/zundabar/zundabar_audio.so usr/share/zundabar/Music.wav usr/share/metainfo/org.example.Zundabar.metainfo.xml \
+for f in usr/games/zundabar usr/lib/zundabar/zundabar_audio.so usr/share/zundabar/Music.wav \
+  usr/share/metainfo/org.example.Zundabar.metainfo.xml \
   usr/share/icons/hicolor/256x256/apps/org.example.Zundabar.png; do
   [ -e "$work/unpacked/$f" ] || fail "the package lacks $f"
 done
-grep -qx "Path=/usr/share/zundabar" "$work/unpacked/usr/share/applications/org.example.Zundabar.desktop" ||
+packaged_entry=$work/unpacked/usr/share/applications/org.example.Zundabar.desktop
+grep -qx "Path=/usr/share/zundabar" "$packaged_entry" ||
   fail "the packaged entry does not start the game in /usr/share/zundabar"
+grep -qx "Exec=/usr/games/zundabar" "$packaged_entry" &&
+  grep -qx "TryExec=/usr/games/zundabar" "$packaged_entry" ||
+  fail "the packaged entry does not start /usr/games/zundabar"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "package depends: $depends"
 for lib in libqt6widgets6 libqt6multimedia6 fonts-dejavu-extra; do
