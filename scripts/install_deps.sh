@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, playing and testing Zundabar need, if missing,
-# and what the Windows builds need: the MinGW-w64 cross compilers, Wine (32- and 64-bit) to run
-# their tests (through qemu-user where the kernel runs no 32-bit programs), NSIS for the
-# installer, and GoogleTest's source to build it for Windows.
+# Installs the Debian 12 packages that building, playing and testing Zundabar need, if missing
+# (lintian, mandoc and man-db check the .deb and its manual page), and what the Windows builds
+# need: the MinGW-w64 cross compilers, Wine (32- and 64-bit) to run their tests (through
+# qemu-user where the kernel runs no 32-bit programs), NSIS for the installer, and GoogleTest's
+# source to build it for Windows.
 set -euo pipefail
 
 packages=(
@@ -11,7 +12,7 @@ packages=(
   fonts-roboto-unhinted fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool x11-utils imagemagick python3 sway wtype grim qt6-wayland
   pulseaudio pulseaudio-utils sox gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian mandoc man-db
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest nsis
   wine wine64 fonts-wine libc6:i386
 )
