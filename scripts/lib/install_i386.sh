@@ -2,7 +2,7 @@
 # Installs i386 packages beside the machine's own (amd64) ones, for the shell that sources it:
 #   install_i386 PACKAGE:i386...   installs them and says on stderr which way it took, or fails
 #                                  with i386_failure saying why no way worked
-#   i386_clean_up                  removes the apt configuration that the second way made
+#   i386_clean_up                  removes the apt configuration that the pinned ways made
 # The caller sets sudo_cmd (empty as root). apt never removes a package here: every install is
 # simulated first and runs with --no-remove.
 #
@@ -14,10 +14,12 @@
 # Chromium, ImageMagick, wine64). The second way reads that index under its suite's other name
 # (oldstable-security), for i386 only, and pins every such library, in both architectures, to
 # the amd64 version installed where an i386 index has it, or else to the newest version above
-# it that indexes hold for both (the amd64 one is then upgraded).
+# it that indexes hold for both (the amd64 one is then upgraded). Where the amd64 one is newer
+# than every i386 build (a fresh machine gets the newest), the third way moves it back to the
+# newest version that both have.
 
 i386_apt_wait=(-o DPkg::Lock::Timeout=600) # other sessions' installs finish first
-i386_overlay=""                            # the second way's apt configuration, made once
+i386_overlay=""                            # the pinned ways' apt configuration, made once
 i386_overlay_note=""                       # what it reads beyond the configured indexes
 i386_failure=""                            # why the last install_i386 failed
 
@@ -71,7 +73,7 @@ i386_make_overlay() {
     ! compgen -G "$index*" >/dev/null || continue
     # The suite's release file did download, and names the suite both ways.
     names=$(apt-get indextargets --format '$(SUITE) $(CODENAME)' "Repo-URI: $uri" \
-      "Release: $release" | head -n1)
+      "Release: $release" | sed -n 1p)
     other=""
     for name in $names; do [ "$name" = "$release" ] || other=$name; done
     [ -n "$other" ] || continue
@@ -91,12 +93,14 @@ i386_make_overlay() {
   done < <(sed -n 's/^Suites: //p' "$aliases")
 }
 
-# Writes the pins that keep each Multi-Arch: same library installed for amd64 at one version in
-# both architectures.
+# i386_write_twin_pins upgrading|downgrading: writes the pins that keep each Multi-Arch: same
+# library installed for amd64 at one version in both architectures: the installed one where an
+# i386 index has it, or else the newest above it that indexes hold for both; downgrading, the
+# newest below it where none is above.
 i386_write_twin_pins() {
-  local pins=$i386_overlay/preferences.d/zundabar-i386-twins.pref
+  local way=$1 pins=$i386_overlay/preferences.d/zundabar-i386-twins.pref
   local options=(-o Dir::Etc::sourceparts="$i386_overlay/sources.list.d")
-  local native installed available name version candidates candidate target
+  local native installed available name version candidates candidate target below
   native=$(dpkg --print-architecture)
   installed=$i386_overlay/installed available=$i386_overlay/available
   dpkg-query -W -f='${Package} ${Architecture} ${Version} ${Multi-Arch} ${db:Status-Abbrev}\n' |
@@ -110,67 +114,92 @@ i386_write_twin_pins() {
   # Each installed library, followed by "=" where an i386 index has its version, or else by
   # every version that indexes hold for both architectures.
   awk -v native="$native" '
-    NR == FNR { held[$1 " " $2 " " $3] = 1; next }
-    held[$1 " i386 " $2] { print $1, $2, "="; next }
+    NR == FNR {
+      if ($2 == "i386") twin[$1, $3] = 1
+      else if ($2 == native) own[$1, $3] = 1
+      versions[$1] = versions[$1] " " $3
+      next
+    }
+    ($1, $2) in twin { print $1, $2, "="; next }
     {
       line = $1 " " $2
-      for (key in held) {
-        split(key, f, " ")
-        if (f[1] == $1 && f[2] == "i386" && held[$1 " " native " " f[3]]) line = line " " f[3]
-      }
+      n = split(versions[$1], version, " ")
+      for (i = 1; i <= n; i++)
+        if (($1, version[i]) in twin && ($1, version[i]) in own && !shared[$1, version[i]]++)
+          line = line " " version[i]
       print line
     }' "$available" "$installed" |
     while read -r name version candidates; do
-      target=""
+      target="" below=""
       if [ "$candidates" = "=" ]; then
         target=$version
       else
         for candidate in $candidates; do
-          dpkg --compare-versions "$candidate" gt "$version" || continue
-          if [ -z "$target" ] || dpkg --compare-versions "$candidate" gt "$target"; then
-            target=$candidate
+          if dpkg --compare-versions "$candidate" gt "$version"; then
+            if [ -z "$target" ] || dpkg --compare-versions "$candidate" gt "$target"; then
+              target=$candidate
+            fi
+          elif [ -z "$below" ] || dpkg --compare-versions "$candidate" gt "$below"; then
+            below=$candidate
           fi
         done
       fi
-      [ -n "$target" ] || continue # no i386 twin, or only older ones: left to apt
+      [ "$way" = downgrading ] && [ -z "$target" ] && target=$below
+      [ -n "$target" ] || continue # no twin to pin: left to apt
       printf 'Package: %s:%s %s:i386\nPin: version %s\nPin-Priority: 1001\n\n' \
         "$name" "$native" "$name" "$target"
     done >"$pins"
 }
 
+# i386_changes LOG: what the plan in LOG does to the machine's own packages.
+i386_changes() {
+  local old new upgraded=0 downgraded=0
+  while read -r old new; do
+    if dpkg --compare-versions "$new" gt "$old"; then
+      upgraded=$((upgraded + 1))
+    else
+      downgraded=$((downgraded + 1))
+    fi
+  done < <(grep -v '^Inst [^ ]*:i386 ' "$1" | sed -nE 's/^Inst [^ ]+ \[([^]]+)\] \(([^ ]+) .*/\1 \2/p')
+  echo -n "$upgraded packages upgraded"
+  ((downgraded == 0)) || echo -n " and $downgraded downgraded"
+  echo " to a version both architectures have, none removed"
+}
+
 install_i386() {
-  local log plain_reason pinned_reason upgraded options
+  local log way how reason reasons="" options=() allow=()
   log=$(mktemp)
-  if i386_simulate "$log" "${i386_apt_wait[@]}" -- "$@"; then
-    if i386_install_for_real -- "$@"; then
-      rm -f "$log"
-      echo "install_deps: $* installed the plain way, from the configured indexes" >&2
-      return 0
+  for way in plain upgrading downgrading; do
+    case $way in
+      plain) how="the plain way, from the configured indexes" ;;
+      upgrading) how="with each i386 library pinned to its amd64 twin's version" ;;
+      downgrading)
+        how="with each i386 library pinned to its amd64 twin's version, the twin moved back"
+        how+=" where no newer version has an i386 build"
+        allow=(--allow-downgrades)
+        ;;
+    esac
+    if [ "$way" != plain ]; then
+      [ -n "$i386_overlay" ] || i386_make_overlay
+      i386_write_twin_pins "$way" # afresh: an earlier install may have changed amd64 libraries
+      options=(-o Dir::Etc::sourceparts="$i386_overlay/sources.list.d"
+        -o Dir::Etc::preferencesparts="$i386_overlay/preferences.d")
     fi
-    plain_reason="the install itself failed"
-  else
-    plain_reason=$(i386_complaint "$log")
-  fi
-  [ -n "$i386_overlay" ] || i386_make_overlay
-  i386_write_twin_pins # afresh: the first install may have upgraded amd64 libraries
-  options=(-o Dir::Etc::sourceparts="$i386_overlay/sources.list.d"
-    -o Dir::Etc::preferencesparts="$i386_overlay/preferences.d")
-  if i386_simulate "$log" "${options[@]}" -- "$@"; then
-    upgraded=$(grep -E '^Inst [^ ]+ \[' "$log" | grep -vc ':i386 ' || true)
-    if i386_install_for_real "${options[@]}" -- "$@"; then
+    if ! i386_simulate "$log" "${options[@]}" -- "$@"; then
+      reason=$(i386_complaint "$log")
+    elif i386_install_for_real "${options[@]}" "${allow[@]}" -- "$@"; then
+      [ "$way" = plain ] || how+=" (${i386_overlay_note:+$i386_overlay_note; }$(i386_changes "$log"))"
+      echo "install_deps: $* installed $how" >&2
       rm -f "$log"
-      echo "install_deps: $* installed with each i386 library pinned to its amd64 twin's" \
-        "version (${i386_overlay_note:+$i386_overlay_note; }$upgraded packages upgraded" \
-        "to a version both architectures have, none removed)" >&2
       return 0
+    else
+      reason="the install itself failed"
     fi
-    pinned_reason="the install itself failed"
-  else
-    pinned_reason=$(i386_complaint "$log")
-  fi
+    reasons+="${reasons:+; }$how, $reason"
+  done
   rm -f "$log"
-  i386_failure="the plain way, $plain_reason; with the i386 libraries pinned to their amd64"
-  i386_failure+=" twins' versions${i386_overlay_note:+ ($i386_overlay_note)}, $pinned_reason"
+  # shellcheck disable=SC2034 # the caller's to read
+  i386_failure="${i386_overlay_note:+$i386_overlay_note; }$reasons"
   return 1
 }
 
