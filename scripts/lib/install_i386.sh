@@ -169,7 +169,10 @@ i386_changes() {
 install_i386() {
   local log way how reason reasons="" options=() allow=()
   log=$(mktemp)
-  for way in plain upgrading downgrading; do
+  # Moving amd64 libraries back would undo their security updates: only when asked for.
+  local ways=(plain upgrading)
+  [ "${ZUNDABAR_I386_ALLOW_DOWNGRADE:-0}" != 1 ] || ways+=(downgrading)
+  for way in "${ways[@]}"; do
     case $way in
       plain) how="the plain way, from the configured indexes" ;;
       upgrading) how="with each i386 library pinned to its amd64 twin's version" ;;
@@ -198,6 +201,8 @@ install_i386() {
     reasons+="${reasons:+; }$how, $reason"
   done
   rm -f "$log"
+  [ "${ZUNDABAR_I386_ALLOW_DOWNGRADE:-0}" = 1 ] ||
+    reasons+="; ZUNDABAR_I386_ALLOW_DOWNGRADE=1 would also try moving amd64 libraries back"
   # shellcheck disable=SC2034 # the caller's to read
   i386_failure="${i386_overlay_note:+$i386_overlay_note; }$reasons"
   return 1
