@@ -29,6 +29,20 @@ std::optional<VirtualKey> virtualKey(int qtKey) {
   }
 }
 
+// The X server sends a repeat's release and press together, so the press reaches the game
+// within a moment of the release even on a busy machine. Only the windows wait: the key rules
+// hear of the release at once.
+constexpr int kHeldReleaseMs = 20;
+
+// The same key event marked as a repeat's.
+std::unique_ptr<QKeyEvent> markedAsRepeat(const QKeyEvent& event) {
+  auto marked = std::make_unique<QKeyEvent>(
+      event.type(), event.key(), event.modifiers(), event.nativeScanCode(),
+      event.nativeVirtualKey(), event.nativeModifiers(), event.text(), true, event.count());
+  marked->setTimestamp(event.timestamp());
+  return marked;
+}
+
 }  // namespace
 
 KeyStateFilter::KeyStateFilter(QObject* parent)
@@ -43,15 +57,25 @@ KeyStateFilter::KeyStateFilter(Repeats repeats, QObject* parent)
           [this](Qt::ApplicationState state) {
             if (state != Qt::ApplicationActive) rules_.focusLost();
           });
+  heldReleaseTimer_.setSingleShot(true);
+  heldReleaseTimer_.setInterval(kHeldReleaseMs);
+  connect(&heldReleaseTimer_, &QTimer::timeout, this, [this] { passHeldRelease(false); });
 }
 
 bool KeyStateFilter::isUnmarkedRepeat(const QKeyEvent& press) const {
   // X11 sends each repeat as a release and a press at the same time, and Qt marks the pair only
   // when the press has already arrived as it reads the release. Elsewhere a release and a press
   // may share a time (a virtual keyboard's are all 0) and are what they say.
-  return repeats_ == Repeats::PairedByTime && !press.isAutoRepeat() && lastRelease_ &&
-         lastRelease_->scanCode == press.nativeScanCode() &&
-         lastRelease_->time == press.timestamp();
+  return heldRelease_ && !press.isAutoRepeat() &&
+         heldRelease_->nativeScanCode() == press.nativeScanCode() &&
+         heldRelease_->timestamp() == press.timestamp();
+}
+
+void KeyStateFilter::passHeldRelease(bool asRepeat) {
+  heldReleaseTimer_.stop();
+  const std::unique_ptr<QKeyEvent> release = std::move(heldRelease_);
+  if (!heldReleaseWindow_) return;
+  heldReleaseWindow_->event(asRepeat ? markedAsRepeat(*release).get() : release.get());
 }
 
 bool KeyStateFilter::eventFilter(QObject* watched, QEvent* event) {
@@ -71,24 +95,31 @@ bool KeyStateFilter::eventFilter(QObject* watched, QEvent* event) {
     keyEvent->accept();
     return true;
   }
-  if (type == QEvent::KeyRelease && !keyEvent->isAutoRepeat()) {
-    lastRelease_ = Release{keyEvent->nativeScanCode(), keyEvent->timestamp()};
-  } else if (type == QEvent::KeyPress) {
-    lastRelease_.reset();
-  }
+  if (heldRelease_) passHeldRelease(unmarkedRepeat);
   const auto key = virtualKey(keyEvent->key());
-  if (!key) return QObject::eventFilter(watched, event);
   if (type == QEvent::KeyRelease) {
-    rules_.keyUp(*key, keyEvent->isAutoRepeat());
-    return QObject::eventFilter(watched, event);
+    if (key) rules_.keyUp(*key, keyEvent->isAutoRepeat());
+    if (repeats_ == Repeats::Marked || keyEvent->isAutoRepeat()) {
+      return QObject::eventFilter(watched, event);
+    }
+    heldRelease_.reset(static_cast<QKeyEvent*>(keyEvent->clone()));
+    heldReleaseWindow_ = watched;
+    heldReleaseTimer_.start();
+    return true;
   }
-  if (unmarkedRepeat) rules_.releaseWasRepeat(*key);
+  if (unmarkedRepeat) {
+    if (key) rules_.releaseWasRepeat(*key);
+    const std::unique_ptr<QKeyEvent> marked = markedAsRepeat(*keyEvent);
+    static_cast<QObject*>(watched)->event(marked.get());
+    keyEvent->setAccepted(marked->isAccepted());
+    return true;
+  }
+  if (!key) return QObject::eventFilter(watched, event);
   // The window handles the press now, so that whether it or a control used it is known: a
   // widget that uses a key accepts it, and one that does not passes it on to its window, which
   // lets it go. Keys that work a popup menu, Escape closing it above all, are the menu's.
   const bool forMenu = QApplication::activePopupWidget() != nullptr;
   static_cast<QObject*>(watched)->event(event);
-  rules_.keyDown(*key, keyEvent->isAutoRepeat() || unmarkedRepeat,
-                 forMenu || keyEvent->isAccepted());
+  rules_.keyDown(*key, keyEvent->isAutoRepeat(), forMenu || keyEvent->isAccepted());
   return true;
 }

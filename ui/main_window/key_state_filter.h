@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QObject>
-#include <optional>
+#include <QPointer>
+#include <QTimer>
+#include <memory>
 
 #include "play/key_rules.h"
-
-class QKeyEvent;
 
 // Feeds the game's key rules from the key events of the application's windows: each press and
 // release once, as it reaches its window, and whether the window used the press. Keys typed
@@ -19,6 +20,8 @@ class KeyStateFilter final : public QObject, public KeyState {
     // Each one is marked.
     Marked,
     // As on X11: some are marked and the rest come as a release and a press at the same time.
+    // Every window then gets them marked, the release of a key kept from it until the next key
+    // event, or a moment, shows that no repeated press follows.
     PairedByTime,
   };
 
@@ -32,14 +35,13 @@ class KeyStateFilter final : public QObject, public KeyState {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  struct Release {
-    quint32 scanCode;
-    quint64 time;
-  };
   bool isUnmarkedRepeat(const QKeyEvent& press) const;
+  // Gives its window the release kept from it, marked as a repeat's or as it came.
+  void passHeldRelease(bool asRepeat);
 
   KeyRules rules_;
   Repeats repeats_;
-  // The last release not marked as a repeat's, until the next press.
-  std::optional<Release> lastRelease_;
+  std::unique_ptr<QKeyEvent> heldRelease_;
+  QPointer<QObject> heldReleaseWindow_;
+  QTimer heldReleaseTimer_;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QWidget>
@@ -162,6 +163,22 @@ TEST_F(PairedRepeatsTest, UnmarkedRepeatsOfAKeyAWindowUsedAreNoNewPress) {
     send(QEvent::KeyPress, Qt::Key_Escape, time);
   }
   EXPECT_FALSE(keys.pressed(VirtualKey::Escape));
+}
+
+TEST_F(PairedRepeatsTest, AControlHearsUnmarkedRepeatsAsRepeatsAndTheRealReleaseLast) {
+  auto* box = new QCheckBox("Crates", &window);
+  box->show();
+  box->setFocus();
+  send(QEvent::KeyPress, Qt::Key_Space, 1000);
+  for (quint64 time = 1660; time < 2000; time += 40) {
+    send(QEvent::KeyRelease, Qt::Key_Space, time);
+    send(QEvent::KeyPress, Qt::Key_Space, time);
+  }
+  EXPECT_FALSE(box->isChecked());
+  send(QEvent::KeyRelease, Qt::Key_Space, 2001);
+  // The next key shows that no repeated press followed.
+  send(QEvent::KeyPress, Qt::Key_Tab, 2100);
+  EXPECT_TRUE(box->isChecked());
 }
 
 TEST_F(PairedRepeatsTest, AnUnmarkedRepeatIsNoShortcutsPress) {
