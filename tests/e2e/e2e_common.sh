@@ -111,8 +111,8 @@ monkey_left_whole() {
 # Holds an arrow for $1 ms (with hold ARROW MS, which the display's script defines) and succeeds
 # when the monkey moved at least 85 % of the way the rules give for that time: 4 units every
 # 60 ms tick, 0.472 pixels a unit. The arrow with room for the whole way is held. A look spoilt
-# by a landing or by the cloud in front of the monkey, which a push down brings it out of, is
-# made again; a monkey that moved too little is not.
+# by a landing, by the cloud in front of the monkey or by the right edge, which pushes left and
+# down bring it out of, is made again; a monkey that moved too little is not.
 steers_at_the_rules_pace() {
   local arrow x1 x2
   for _ in $(seq 8); do
@@ -120,6 +120,7 @@ steers_at_the_rules_pace() {
     shot pace-before
     x1=$(monkey_left_whole pace-before)
     if [ -z "$x1" ]; then
+      hold Left 300
       hold Down 300
       continue
     fi
