@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Keys held down with the X server's auto-repeat on, as on every desktop: a held zoom or
-# full-screen key acts once however long it repeats, a held arrow steers the monkey at the rules'
-# pace for as long as it is held, and an Escape held to close a message box is the box's alone.
+# Keys held down past the repeat delay, as Xvfb repeats them like every X server by default
+# (after 660 ms, 25 times a second): a held zoom or full-screen key acts once, a held arrow
+# steers the monkey at the rules' pace, and an Escape held to close a message box is the box's.
 # Usage: held_keys_test.sh GAME_BINARY MUSIC_WAV
 # On this screen the window zooms up to 3x, so that a second step would show.
 E2E_SCREEN=1600x1600
@@ -32,7 +32,6 @@ acts_once() {
   echo "$1 held through its repeats: $2 once"
 }
 
-python3 "$here/x_auto_repeat.py" on
 start_game
 acts_once ctrl+plus 984x996
 acts_once F11 1600x1600
@@ -45,22 +44,20 @@ main_x=$X main_y=$Y
 start_play
 steers_at_the_rules_pace 3000 || fail "a held arrow did not steer at the rules' pace"
 
-# Escape held to close a landing's message box is the box's, repeats and all: play goes on.
+# Down held brings a landing; an Escape held to close its message box is the box's, repeats and
+# all, and play goes on.
 xdotool keydown Down
 for _ in $(seq 150); do
   [ "$(windows_named Zundabar)" -ge 2 ] && break
   sleep 0.1
 done
 xdotool keyup Down
-box=$(xdotool search --onlyvisible --name '^Zundabar$' | grep -vx "$main_window" | head -n 1) ||
-  fail "no message box after holding Down"
-xdotool windowfocus "$box"
+[ "$(windows_named Zundabar)" -ge 2 ] || fail "no message box after holding Down"
 sleep 0.3
 hold Escape 1500
 sleep 0.3
+[ -n "$(ps -o stat= -p "$game_pid" | grep -v Z)" ] || fail "a held Escape ended the game"
 [ "$(windows_named Zundabar)" -eq 1 ] || fail "a held Escape did not close the message box"
-[ -n "$(ps -o stat= -p "$game_pid" | grep -v Z)" ] ||
-  fail "a held Escape that closed the message box ended the game"
 picture_moves after-escape || fail "play did not go on after a held Escape closed the message box"
 echo "Escape held to close the message box: play goes on"
 quit_with_escape || fail "Escape did not end the game"

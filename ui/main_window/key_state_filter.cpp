@@ -29,9 +29,9 @@ std::optional<VirtualKey> virtualKey(int qtKey) {
   }
 }
 
-// The X server sends a repeat's release and press together, so the press reaches the game
-// within a moment of the release even on a busy machine. Only the windows wait: the key rules
-// hear of the release at once.
+// How long a window waits for the press that would make a release a repeat's. The X server
+// sends the two together, so the press follows within a moment even on a busy machine. The key
+// rules do not wait: they hear of the release at once.
 constexpr int kHeldReleaseMs = 20;
 
 // The same key event marked as a repeat's.
@@ -102,7 +102,7 @@ bool KeyStateFilter::eventFilter(QObject* watched, QEvent* event) {
     if (repeats_ == Repeats::Marked || keyEvent->isAutoRepeat()) {
       return QObject::eventFilter(watched, event);
     }
-    heldRelease_.reset(static_cast<QKeyEvent*>(keyEvent->clone()));
+    heldRelease_.reset(keyEvent->clone());
     heldReleaseWindow_ = watched;
     heldReleaseTimer_.start();
     return true;
