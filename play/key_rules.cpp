@@ -8,11 +8,20 @@ void KeyRules::keyDown(VirtualKey key, bool autoRepeat, bool usedByWindow) {
 }
 
 void KeyRules::keyUp(VirtualKey key, bool autoRepeat) {
-  if (!autoRepeat) keys_[key].down = false;
+  if (autoRepeat) return;
+  KeyRecord& record = keys_[key];
+  record.downBeforeRelease = record.down;
+  record.down = false;
+}
+
+void KeyRules::releaseWasRepeat(VirtualKey key) {
+  KeyRecord& record = keys_[key];
+  record.down = record.downBeforeRelease;
+  record.downBeforeRelease = false;
 }
 
 void KeyRules::focusLost() {
-  for (auto& [key, record] : keys_) record.down = false;
+  for (auto& [key, record] : keys_) record.down = record.downBeforeRelease = false;
 }
 
 bool KeyRules::pressed(VirtualKey key) {

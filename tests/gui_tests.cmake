@@ -83,3 +83,5 @@ add_game_test(KeepTheOptionsFileOnAFullDisk full_disk_test.sh e2e 120)
 add_game_test(SurviveClosedStderrBrokenPipesAndNoDisplay surroundings_test.sh e2e 180)
 
 add_game_test(LeaveThePlayerNoDeadEndsUnderXvfb dead_ends_test.sh e2e 120)
+
+add_game_test(HoldKeysThroughAutoRepeatUnderXvfb held_keys_test.sh e2e 120)

@@ -100,6 +100,49 @@ monkey_top() {
   monkey_at "$1" | cut -d' ' -f2
 }
 
+# The left column of the monkey's brown pixels when all 21 columns of them show, in either pose,
+# or nothing: the cloud, drawn over the monkey, may hide a side.
+monkey_left_whole() {
+  convert "$shots/$1.png" -crop 472x446+$((main_x + 9))+$((main_y + 9)) +repage \
+    -fill black +opaque 'rgb(153,102,0)' -format '%@' info: 2>/dev/null |
+    awk -F'[x+]' '$1 == 21 { print $3 }'
+}
+
+# Holds an arrow for $1 ms (with hold ARROW MS, which the display's script defines) and succeeds
+# when the monkey moved at least 85 % of the way the rules give for that time: 4 units every
+# 60 ms tick, 0.472 pixels a unit. The arrow with room for the whole way is held. A look spoilt
+# by a landing, by the cloud in front of the monkey or by the right edge, which pushes left and
+# down bring it out of, is made again; a monkey that moved too little is not.
+steers_at_the_rules_pace() {
+  local arrow x1 x2
+  for _ in $(seq 8); do
+    close_message_box || true
+    shot pace-before
+    x1=$(monkey_left_whole pace-before)
+    if [ -z "$x1" ]; then
+      hold Left 300
+      hold Down 300
+      continue
+    fi
+    arrow=Left
+    [ "$x1" -lt 236 ] && arrow=Right
+    hold "$arrow" "$1"
+    shot pace-after
+    x2=$(monkey_left_whole pace-after)
+    [ -n "$x2" ] && [ "$(windows_named Zundabar)" -eq 1 ] || continue
+    awk -v arrow="$arrow" -v x1="$x1" -v x2="$x2" -v ms="$1" 'BEGIN {
+      moved = arrow == "Left" ? x1 - x2 : x2 - x1
+      ruled = ms / 60 * 4 * 0.472
+      printf "%s held %d ms: the monkey moved %d px (%.1f px/s), %.0f %% of the rules %.1f px\n",
+        arrow, ms, moved, moved * 1000 / ms, 100 * moved / ruled, ruled
+      exit !(moved >= 0.85 * ruled)
+    }'
+    return
+  done
+  echo "the monkey was never seen whole before and after a held arrow"
+  return 1
+}
+
 # The top and bottom rows of the monkey's brown pixels added up, or nothing when it is hidden.
 # The sum grows while the monkey falls, also while it comes out from behind the cloud, which is
 # drawn over it, or goes behind it.

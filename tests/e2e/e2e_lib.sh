@@ -55,6 +55,21 @@ start_play() {
   fail "Space did not start play"
 }
 
+window_size() {
+  xdotool getwindowgeometry "$1" | awk '/Geometry/ { print $2 }'
+}
+
+# Waits until the window has this client size.
+wait_size() {
+  local size
+  for _ in $(seq 50); do
+    size=$(window_size "$1")
+    [ "$size" = "$2" ] && return 0
+    sleep 0.1
+  done
+  fail "a window is $size, not $2"
+}
+
 windows_named() {
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
 }

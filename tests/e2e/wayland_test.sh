@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The game as a native Wayland client under a headless sway: single taps of Space, Up,
-# Backspace, F1, Enter and Escape count as under X11, held arrows steer, the message box, the
+# Backspace, F1, Enter and Escape count as under X11, held arrows steer at the rules' pace
+# through the key's repeats (sway's default: after 600 ms, 25 a second), the message box, the
 # options window and the About window open and take keys and clicks, the right-click menu
 # shows, the zoom and full-screen keys enlarge the picture, and both Escape and
 # closing the window end the game with status 0, with nothing unexpected said on stderr.
@@ -36,6 +37,10 @@ output HEADLESS-1 resolution 1000x1000 position 0 0
 default_border none
 default_floating_border none
 focus_follows_mouse no
+input type:keyboard {
+  repeat_delay 600
+  repeat_rate 25
+}
 EOF
 
 # A private session. setpriv and env exec what they run, so a background pid is the process.
@@ -259,6 +264,8 @@ echo "Space: a tap started play, and the monkey falls"
 
 # Against the right wall Right moves nothing, and against the left one Left does not.
 moves right hold Right 300 || moves left hold Left 300 || fail "holding an arrow did not steer"
+# Held past the repeat delay, through the repeats that Qt makes itself.
+steers_at_the_rules_pace 3000 || fail "a held arrow did not steer at the rules' pace"
 jumps || fail "a tap of Up did not jump"
 echo "held arrows steer, a tap of Up jumps"
 

@@ -8,15 +8,6 @@
 E2E_SCREEN=1920x1080
 source "$(dirname "$0")/e2e_lib.sh"
 
-wait_size() {
-  for _ in $(seq 50); do
-    size=$(xdotool getwindowgeometry "$1" | awk '/Geometry/ { print $2 }')
-    [ "$size" = "$2" ] && return 0
-    sleep 0.1
-  done
-  fail "a window is $size, not $2"
-}
-
 # The playfield, at this crop of the screen, changes between two looks without a message box.
 playing() {
   import -window root -crop "$2" "$shots/$1-a.png"

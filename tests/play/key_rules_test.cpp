@@ -64,4 +64,30 @@ TEST(KeyRules, AKeyHeldThroughAutoRepeatReadsPressedAtEveryTickUntilItsRealRelea
   EXPECT_FALSE(keys.pressed(VirtualKey::Left));
 }
 
+TEST(KeyRules, AReleaseFoundToBeARepeatsLeavesTheKeyAsItWasBefore) {
+  KeyRules keys;
+  keys.keyDown(VirtualKey::Left, false, false);
+  EXPECT_TRUE(keys.pressed(VirtualKey::Left));
+  // An unmarked release, and the repeated press that shows what it was.
+  keys.keyUp(VirtualKey::Left, false);
+  keys.releaseWasRepeat(VirtualKey::Left);
+  keys.keyDown(VirtualKey::Left, true, false);
+  EXPECT_TRUE(keys.pressed(VirtualKey::Left));
+  EXPECT_TRUE(keys.pressed(VirtualKey::Left));
+  keys.keyUp(VirtualKey::Left, false);
+  EXPECT_FALSE(keys.pressed(VirtualKey::Left));
+  // A key a window used stays the window's, and one let go with the focus stays let go.
+  keys.keyDown(VirtualKey::Escape, false, true);
+  keys.keyUp(VirtualKey::Escape, false);
+  keys.releaseWasRepeat(VirtualKey::Escape);
+  keys.keyDown(VirtualKey::Escape, true, false);
+  EXPECT_FALSE(keys.pressed(VirtualKey::Escape));
+  keys.keyDown(VirtualKey::Down, false, false);
+  EXPECT_TRUE(keys.pressed(VirtualKey::Down));
+  keys.keyUp(VirtualKey::Down, false);
+  keys.focusLost();
+  keys.releaseWasRepeat(VirtualKey::Down);
+  EXPECT_FALSE(keys.pressed(VirtualKey::Down));
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QWidget>
@@ -110,6 +111,85 @@ TEST_F(KeyStateFilterTest, ForgettingDropsAnEarlierPressButNotAKeyStillDown) {
   send(QEvent::KeyPress, Qt::Key_Escape);
   keys.forget(VirtualKey::Escape);
   EXPECT_TRUE(keys.pressed(VirtualKey::Escape));
+}
+
+// As X11 reports a held key to Qt: each repeat a release and a press at the same time, marked
+// as a repeat only now and then.
+class PairedRepeatsTest : public ::testing::Test {
+ protected:
+  QWidget window;
+  KeyStateFilter keys{KeyStateFilter::Repeats::PairedByTime};
+
+  void SetUp() override {
+    window.show();
+    window.winId();
+  }
+  bool send(QEvent::Type type, int key, quint64 time, bool autoRepeat = false) {
+    constexpr quint32 kScanCode = 113;
+    QKeyEvent event(type, key, Qt::NoModifier, kScanCode, 0, 0, QString(), autoRepeat);
+    event.setTimestamp(time);
+    event.ignore();
+    QCoreApplication::sendEvent(window.windowHandle(), &event);
+    return event.isAccepted();
+  }
+};
+
+TEST_F(PairedRepeatsTest, AKeyHeldThroughMarkedAndUnmarkedRepeatsStaysDownUntilItsRealRelease) {
+  send(QEvent::KeyPress, Qt::Key_Left, 1000);
+  EXPECT_TRUE(keys.pressed(VirtualKey::Left));
+  for (quint64 time = 1660; time < 4000; time += 40) {
+    const bool marked = time % 200 == 0;
+    send(QEvent::KeyRelease, Qt::Key_Left, time, marked);
+    send(QEvent::KeyPress, Qt::Key_Left, time, marked);
+    EXPECT_TRUE(keys.pressed(VirtualKey::Left)) << time;
+  }
+  send(QEvent::KeyRelease, Qt::Key_Left, 4001);
+  EXPECT_FALSE(keys.pressed(VirtualKey::Left));
+  // Pressed again a moment later, it is a new press.
+  send(QEvent::KeyPress, Qt::Key_Left, 4013);
+  send(QEvent::KeyRelease, Qt::Key_Left, 4020);
+  EXPECT_TRUE(keys.pressed(VirtualKey::Left));
+  EXPECT_FALSE(keys.pressed(VirtualKey::Left));
+}
+
+TEST_F(PairedRepeatsTest, UnmarkedRepeatsOfAKeyAWindowUsedAreNoNewPress) {
+  QMenu menu(&window);
+  menu.addAction("1x");
+  menu.popup(QPoint());
+  send(QEvent::KeyPress, Qt::Key_Escape, 1000);
+  menu.close();
+  for (quint64 time = 1660; time < 2000; time += 40) {
+    send(QEvent::KeyRelease, Qt::Key_Escape, time);
+    send(QEvent::KeyPress, Qt::Key_Escape, time);
+  }
+  EXPECT_FALSE(keys.pressed(VirtualKey::Escape));
+}
+
+TEST_F(PairedRepeatsTest, AControlHearsUnmarkedRepeatsAsRepeatsAndTheRealReleaseLast) {
+  auto* box = new QCheckBox("Crates", &window);
+  box->show();
+  box->setFocus();
+  send(QEvent::KeyPress, Qt::Key_Space, 1000);
+  for (quint64 time = 1660; time < 2000; time += 40) {
+    send(QEvent::KeyRelease, Qt::Key_Space, time);
+    send(QEvent::KeyPress, Qt::Key_Space, time);
+  }
+  EXPECT_FALSE(box->isChecked());
+  send(QEvent::KeyRelease, Qt::Key_Space, 2001);
+  // The next key shows that no repeated press followed.
+  send(QEvent::KeyPress, Qt::Key_Tab, 2100);
+  EXPECT_TRUE(box->isChecked());
+}
+
+TEST_F(PairedRepeatsTest, AnUnmarkedRepeatIsNoShortcutsPress) {
+  // Only a shortcut override that is accepted keeps the press from the window's shortcuts.
+  EXPECT_FALSE(send(QEvent::ShortcutOverride, Qt::Key_F11, 1000));
+  send(QEvent::KeyPress, Qt::Key_F11, 1000);
+  send(QEvent::KeyRelease, Qt::Key_F11, 1660);
+  EXPECT_TRUE(send(QEvent::ShortcutOverride, Qt::Key_F11, 1660));
+  send(QEvent::KeyPress, Qt::Key_F11, 1660);
+  send(QEvent::KeyRelease, Qt::Key_F11, 1700);
+  EXPECT_FALSE(send(QEvent::ShortcutOverride, Qt::Key_F11, 1712));
 }
 
 }  // namespace
