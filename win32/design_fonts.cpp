@@ -82,11 +82,15 @@ double standInPoints(FontRole role, const FaceDesign& face, int dpi) {
 
 }  // namespace
 
-DesignFonts::DesignFonts(int dpi) {
-  for (FontRole role : {FontRole::Default, FontRole::Number, FontRole::Location}) {
-    const FaceDesign& face = chosenFace(role, dpi, hasFace);
-    fonts_[static_cast<size_t>(role)] = makeFont(role, face, standInPoints(role, face, dpi), dpi);
+DesignFonts::DesignFonts(int dpi) : dpi_(dpi) {}
+
+HFONT DesignFonts::font(FontRole role) const {
+  HFONT& font = fonts_[static_cast<size_t>(role)];
+  if (!font) {
+    const FaceDesign& face = chosenFace(role, dpi_, hasFace);
+    font = makeFont(role, face, standInPoints(role, face, dpi_), dpi_);
   }
+  return font;
 }
 
 DesignFonts::~DesignFonts() {

@@ -17,10 +17,12 @@ class DesignFonts {
   DesignFonts(const DesignFonts&) = delete;
   DesignFonts& operator=(const DesignFonts&) = delete;
 
-  HFONT font(FontRole role) const { return fonts_[static_cast<size_t>(role)]; }
+  // Made when first asked for: a font that no window of the game shows is never measured.
+  HFONT font(FontRole role) const;
 
  private:
-  std::array<HFONT, 3> fonts_{};
+  int dpi_;
+  mutable std::array<HFONT, 3> fonts_{};
 };
 
 COLORREF toColorRef(Rgb colour);

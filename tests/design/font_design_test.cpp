@@ -56,8 +56,6 @@ TEST(FontDesign, SizesArePointsAtTheResolutionToTheNearestPixel) {
   EXPECT_EQ(fontPixels(fontDesign(FontRole::Location).points, 96), 9);
   EXPECT_EQ(fontPixels(fontDesign(FontRole::Default).points, 192), 21);
   EXPECT_EQ(fontPixels(fontDesign(FontRole::Number).points, 192), 36);
-  EXPECT_TRUE(fontDesign(FontRole::Number).underline);
-  EXPECT_TRUE(fontDesign(FontRole::Location).serif);
 }
 
 // Every byte is the same share of the font's pixel size wide; lines are 1.25 sizes apart.
