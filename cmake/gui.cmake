@@ -43,6 +43,7 @@ add_library(zundabar_ui STATIC
   ui/surroundings.cpp
   ui/window_parts.cpp
   ui/window_zoom.cpp
+  ui/wrapping_label.cpp
 )
 target_link_libraries(zundabar_ui PUBLIC zundabar_core zundabar_settings_qt Qt6::Widgets)
 # Qt lists the fonts through fontconfig on Linux; the game reads its configuration early.

@@ -6,6 +6,3 @@
 // or check box on the right, its Set button below, a slider's value beside the button), and
 // Resume Game centred under the rows.
 const WindowDesign& optionsWindowDesign();
-
-// The sliders' page step: Page Up, Page Down and a click in the track.
-constexpr int kSliderPageStep = 2;

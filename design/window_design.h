@@ -42,6 +42,9 @@ struct ControlDesign {
   std::optional<Rgb> foreColour{};
   // A label's text wraps at word boundaries inside its width unless this is false.
   bool wraps = true;
+  // A label that grows to the right beyond its designed width to show its whole caption on one
+  // line, and shrinks back to it.
+  bool growsWithCaption = false;
   // Its place in the keyboard order, counted from 0; only buttons, boxes and sliders take the
   // focus.
   int tabIndex = -1;

@@ -3,15 +3,13 @@
 #include <QCheckBox>
 #include <QLabel>
 
-#include "design/options_window_design.h"
+#include "design/slider_settings.h"
+#include "ui/game_font.h"
 #include "ui/options_window/paging_slider.h"
 #include "ui/pictures.h"
 #include "ui/window_parts.h"
 
 namespace {
-
-constexpr double kNumberFontPoints = 13.5;
-constexpr double kLocationFontPoints = 6.75;
 
 constexpr QColor toColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 
@@ -38,11 +36,11 @@ QWidget* makeControl(const ControlDesign& c, QWidget* parent) {
       auto* slider = new PagingSlider(parent);
       slider->setObjectName(name);
       slider->setGeometry(place);
-      slider->setRange(options::kSliderMin, options::kSliderMax);
-      slider->setSingleStep(1);
-      slider->setPageStep(kSliderPageStep);
+      slider->setRange(kOptionSlider.minimum, kOptionSlider.maximum);
+      slider->setSingleStep(kOptionSlider.singleStep);
+      slider->setPageStep(kOptionSlider.pageStep);
       slider->setTickPosition(QSlider::TicksBelow);
-      slider->setTickInterval(1);
+      slider->setTickInterval(kOptionSlider.tickInterval);
       if (c.option) {
         slider->setAccessibleName(QString::fromStdString(std::string(c.option->caption)));
       }
@@ -63,27 +61,6 @@ QWidget* makeControl(const ControlDesign& c, QWidget* parent) {
 
 }  // namespace
 
-QFont designedFont(FontRole role, const QFont& base) {
-  QFont font = base;
-  switch (role) {
-    case FontRole::Default:
-      break;
-    case FontRole::Number:
-      font.setPointSizeF(kNumberFontPoints);
-      font.setUnderline(true);
-      font.setBold(false);
-      break;
-    case FontRole::Location:
-      // A narrow serif keeps the location on its one line.
-      font = QFont("DejaVu Serif Condensed");
-      font.setStyleHint(QFont::Serif);
-      font.setPointSizeF(kLocationFontPoints);
-      font.setBold(false);
-      break;
-  }
-  return font;
-}
-
 void buildDesignedWindow(QWidget* window, const WindowDesign& design,
                          const std::function<QWidget*(const ControlDesign&)>& container) {
   window->setObjectName(QString::fromStdString(design.name));
@@ -91,10 +68,14 @@ void buildDesignedWindow(QWidget* window, const WindowDesign& design,
   const QRect client = toQRect(design.clientPixels());
   if (design.placement) window->setGeometry(client);
   window->setFixedSize(client.size());
+  keepFontRole(window, FontRole::Default);
   for (const ControlDesign& c : design.controls) {
     QWidget* w = makeControl(c, container(c));
     if (!w) continue;
-    if (c.font != FontRole::Default) w->setFont(designedFont(c.font, w->font()));
+    if (c.font != FontRole::Default) {
+      w->setFont(designedFont(c.font));
+      keepFontRole(w, c.font);
+    }
     if (c.backColour || c.foreColour) {
       QPalette p = w->palette();
       if (c.backColour) p.setColor(QPalette::Window, toColor(*c.backColour));

@@ -9,12 +9,10 @@
 // Builds a game window's controls from its design: each control of its kind, name, place, text,
 // font, colours and tooltip, in creation order, and the keyboard order among those that take the
 // focus. The window itself gets its caption, icon, face and fixed client size, and its designed
-// place when it has one.
+// place when it has one. The window and every control of a font of its own keep their font's role,
+// so that a zoom makes their fonts afresh (ui/game_font.h).
 
 constexpr QRect toQRect(PixelRect r) { return QRect(r.x, r.y, r.width, r.height); }
-
-// The font a control of that role shows, built on the window's default.
-QFont designedFont(FontRole role, const QFont& base);
 
 // container: the widget a control designed inside another lies in (the window for the client
 // area); it is asked for every control, in creation order.

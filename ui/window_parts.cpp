@@ -29,6 +29,7 @@ class EnterButton final : public QPushButton {
 
 #include "design/display_rules.h"
 #include "ui/pictures.h"
+#include "ui/wrapping_label.h"
 
 void setUpGameWindow(QWidget* window, const QString& caption) {
   window->setWindowTitle(caption);
@@ -40,7 +41,7 @@ void setUpGameWindow(QWidget* window, const QString& caption) {
 }
 
 QLabel* addLabel(QWidget* parent, const QString& name, QRect geometry, const QString& caption) {
-  auto* label = new QLabel(caption, parent);
+  auto* label = new WrappingLabel(caption, parent);
   label->setObjectName(name);
   label->setGeometry(geometry);
   label->setWordWrap(true);

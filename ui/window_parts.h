@@ -11,8 +11,8 @@
 // Caption and icon of a game window, on the button-face background.
 void setUpGameWindow(QWidget* window, const QString& caption);
 
-// A label as the windows use them: left-aligned from the top, wrapping at word boundaries,
-// painting its background behind the text.
+// A label as the windows use them: left-aligned from the top, wrapping at word boundaries by the
+// labels' rule (ui/wrapping_label.h), painting its background behind the text.
 QLabel* addLabel(QWidget* parent, const QString& name, QRect geometry, const QString& caption);
 
 // A push button that Enter and keypad Enter press while it has the focus, as Space does.

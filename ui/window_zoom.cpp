@@ -11,6 +11,8 @@
 #include <map>
 #include <vector>
 
+#include "ui/game_font.h"
+
 namespace {
 
 // The style's measures grow with the text: check boxes, slider handles, margins and spacing.
@@ -37,7 +39,9 @@ QStyle* zoomStyle(int zoom) {
   return style;
 }
 
-QFont zoomedFont(QFont font, int zoom) {
+QFont zoomedFont(const QWidget* widget, QFont font, int zoom) {
+  // A designed font is made afresh: at another resolution it may take another face or size.
+  if (const std::optional<FontRole> role = keptFontRole(widget)) return designedFont(*role, zoom);
   if (font.pointSizeF() > 0) {
     font.setPointSizeF(font.pointSizeF() * zoom);
   } else if (font.pixelSize() > 0) {
@@ -59,9 +63,9 @@ struct Control {
 };
 
 // The design of a window, kept by the window as a hidden child object.
-class WindowDesign final : public QObject {
+class BuiltDesign final : public QObject {
  public:
-  explicit WindowDesign(QWidget* window) : QObject(window) {
+  explicit BuiltDesign(QWidget* window) : QObject(window) {
     setObjectName("windowDesign");
     fixedSize_ = window->minimumSize() == window->maximumSize() ? window->minimumSize() : QSize();
     size_ = window->size();
@@ -82,7 +86,7 @@ class WindowDesign final : public QObject {
       if (!c.widget) continue;
       QWidget* w = c.widget;
       if (w == window || c.ownFont) {
-        w->setFont(zoom == 1 && !c.ownFont ? QFont() : zoomedFont(c.font, zoom));
+        w->setFont(zoom == 1 && !c.ownFont ? QFont() : zoomedFont(w, c.font, zoom));
       }
       w->setStyle(zoom == 1 ? nullptr : zoomStyle(zoom));
       if (w != window && !c.placedByLayout) {
@@ -121,10 +125,10 @@ class WindowDesign final : public QObject {
 }  // namespace
 
 void zoomWindow(QWidget* window, int zoom, QPoint origin) {
-  auto* design = window->findChild<WindowDesign*>("windowDesign", Qt::FindDirectChildrenOnly);
+  auto* design = window->findChild<BuiltDesign*>("windowDesign", Qt::FindDirectChildrenOnly);
   if (!design) {
     if (zoom == 1 && origin.isNull()) return;
-    design = new WindowDesign(window);
+    design = new BuiltDesign(window);
   }
   design->apply(window, zoom, origin);
 }

@@ -1,30 +1,26 @@
 #include "win32/design_fonts.h"
 
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "design/caption_fit.h"
 #include "design/word_wrap.h"
 #include "win32/scaled_design.h"
+#include "win32/utf16.h"
 
 namespace {
 
 // MS Sans Serif and MS Serif are bitmap fonts: they draw the windows exactly as designed at
 // 96 dpi, but at any other resolution (a denser screen, or zoomed) Windows can only enlarge their
-// pixels, or not enlarge them at all. There the text is drawn in an outline font at the screen's
-// own resolution.
-constexpr wchar_t kSansFace[] = L"MS Sans Serif";
-// The outline twin of MS Sans Serif that Windows has.
-constexpr wchar_t kOutlineSansFace[] = L"Microsoft Sans Serif";
-// Our own narrow sans, built into the program, for a system with neither (Wine puts a far wider
-// font in their place, and the labels would wrap where they were not designed to).
-constexpr wchar_t kFallbackSansFace[] = L"Roboto Condensed";
-constexpr wchar_t kSerifFace[] = L"MS Serif";
-// The narrow serif the Linux game draws the location with, for a system without MS Serif (Wine
-// has none) or when scaled: a wider face would cut the location line at the About window's edge.
-constexpr wchar_t kNarrowSerifFace[] = L"DejaVu Serif Condensed";
-constexpr wchar_t kOutlineSerifFace[] = L"Times New Roman";
-
-bool systemHasFace(const wchar_t* face) {
+// pixels, or not enlarge them at all. There the design's outline faces draw the text at the
+// screen's own resolution.
+bool systemHasFace(std::wstring_view face) {
+  const std::wstring name(face);
   HFONT font =
       CreateFontW(0, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, name.c_str());
   HDC screen = GetDC(nullptr);
   HGDIOBJ previous = SelectObject(screen, font);
   wchar_t chosen[LF_FACESIZE] = {};
@@ -32,10 +28,10 @@ bool systemHasFace(const wchar_t* face) {
   SelectObject(screen, previous);
   ReleaseDC(nullptr, screen);
   DeleteObject(font);
-  return lstrcmpiW(chosen, face) == 0;
+  return lstrcmpiW(chosen, name.c_str()) == 0;
 }
 
-bool loadFallbackSans() {
+bool loadEmbeddedSans() {
   HRSRC resource = FindResourceW(nullptr, L"FALLBACKSANS", RT_RCDATA);
   HGLOBAL data = resource ? LoadResource(nullptr, resource) : nullptr;
   if (!data) return false;
@@ -44,50 +40,73 @@ bool loadFallbackSans() {
                               &installed) != nullptr;
 }
 
-// What the system has is looked at once, when first needed: at 96 dpi with the bitmap faces
-// present, nothing else is looked for.
-const wchar_t* sansFace(int dpi) {
-  if (dpi == kDesignDpi) {
-    static const bool hasBitmapFace = systemHasFace(kSansFace);
-    if (hasBitmapFace) return kSansFace;
-  }
-  static const bool hasOutlineFace = systemHasFace(kOutlineSansFace);
-  if (hasOutlineFace) return kOutlineSansFace;
-  static const bool fallbackLoaded = loadFallbackSans();
-  return fallbackLoaded ? kFallbackSansFace : kSansFace;
+// What the system has is looked at once for each face, when first needed: at 96 dpi with the
+// bitmap faces present, nothing else is looked for.
+bool hasFace(const FaceDesign& face) {
+  static std::map<std::string_view, bool> known;
+  const auto found = known.find(face.family);
+  if (found != known.end()) return found->second;
+  const bool has =
+      face.kind == FaceKind::Embedded ? loadEmbeddedSans() : systemHasFace(toUtf16(face.family));
+  known.emplace(face.family, has);
+  return has;
 }
 
-const wchar_t* serifFace(int dpi) {
-  if (dpi == kDesignDpi) {
-    static const bool hasBitmapFace = systemHasFace(kSerifFace);
-    if (hasBitmapFace) return kSerifFace;
-  }
-  static const bool hasNarrowFace = systemHasFace(kNarrowSerifFace);
-  if (hasNarrowFace) return kNarrowSerifFace;
-  static const bool hasOutlineFace = systemHasFace(kOutlineSerifFace);
-  return hasOutlineFace ? kOutlineSerifFace : kSerifFace;
+HFONT makeFont(FontRole role, const FaceDesign& face, double points, int dpi) {
+  const FontDesign& design = fontDesign(role);
+  const std::wstring family = toUtf16(face.family);
+  return CreateFontW(-fontPixels(points, dpi), 0, 0, 0, FW_NORMAL, FALSE, design.underline, FALSE,
+                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | (design.serif ? FF_ROMAN : FF_SWISS), family.c_str());
 }
 
-HFONT makeFont(FontRole role, int dpi) {
-  const bool serif = role == FontRole::Location;
-  return CreateFontW(
-      fontHeightForDpi(fontPoints(role), dpi), 0, 0, 0, FW_NORMAL, FALSE, role == FontRole::Number,
-      FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-      DEFAULT_PITCH | (serif ? FF_ROMAN : FF_SWISS), serif ? serifFace(dpi) : sansFace(dpi));
+// The size a face stands in at, measured by GDI as the labels draw it; once for each resolution.
+double standInPoints(FontRole role, const FaceDesign& face, int dpi) {
+  static std::map<std::tuple<FontRole, std::string_view, int>, double> known;
+  const auto key = std::make_tuple(role, face.family, dpi);
+  const auto found = known.find(key);
+  if (found != known.end()) return found->second;
+  HDC screen = GetDC(nullptr);
+  std::vector<HFONT> made;
+  const auto measureAt = [&](double points) {
+    HFONT font = makeFont(role, face, points, dpi);
+    made.push_back(font);
+    return gdiMeasure(screen, font);
+  };
+  const double points = fittedPoints(role, face, dpi, measureAt);
+  for (HFONT font : made) DeleteObject(font);
+  ReleaseDC(nullptr, screen);
+  known.emplace(key, points);
+  return points;
 }
 
 }  // namespace
 
-DesignFonts::DesignFonts(int dpi) {
-  for (FontRole role : {FontRole::Default, FontRole::Number, FontRole::Location}) {
-    fonts_[static_cast<size_t>(role)] = makeFont(role, dpi);
+DesignFonts::DesignFonts(int dpi) : dpi_(dpi) {}
+
+HFONT DesignFonts::font(FontRole role) const {
+  HFONT& font = fonts_[static_cast<size_t>(role)];
+  if (!font) {
+    const FaceDesign& face = chosenFace(role, dpi_, hasFace);
+    font = makeFont(role, face, standInPoints(role, face, dpi_), dpi_);
   }
+  return font;
 }
 
 DesignFonts::~DesignFonts() {
   for (HFONT font : fonts_) {
     if (font) DeleteObject(font);
   }
+}
+
+FontMeasure gdiMeasure(HDC dc, HFONT font) {
+  TEXTMETRICW metrics{};
+  HGDIOBJ previous = SelectObject(dc, font);
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, previous);
+  return {.width = [dc, font](std::string_view text) { return textWidth(dc, toUtf16(text), font); },
+          .ascent = metrics.tmAscent,
+          .lineHeight = metrics.tmHeight};
 }
 
 COLORREF toColorRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }

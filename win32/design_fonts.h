@@ -5,10 +5,11 @@
 #include <array>
 #include <string_view>
 
+#include "design/caption_fit.h"
 #include "design/window_design.h"
 
-// The designed fonts of a window, made for its resolution: "MS Sans Serif" 8 points, the numbers
-// in 13.5 points underlined, the options location in "MS Serif" 6.75 points.
+// The designed fonts of a window (design/font_design.h), made for its resolution in the first of
+// each role's faces that the system has, a stand-in at the size that shows every caption whole.
 class DesignFonts {
  public:
   explicit DesignFonts(int dpi);
@@ -16,10 +17,12 @@ class DesignFonts {
   DesignFonts(const DesignFonts&) = delete;
   DesignFonts& operator=(const DesignFonts&) = delete;
 
-  HFONT font(FontRole role) const { return fonts_[static_cast<size_t>(role)]; }
+  // Made when first asked for: a font that no window of the game shows is never measured.
+  HFONT font(FontRole role) const;
 
  private:
-  std::array<HFONT, 3> fonts_{};
+  int dpi_;
+  mutable std::array<HFONT, 3> fonts_{};
 };
 
 COLORREF toColorRef(Rgb colour);
@@ -32,3 +35,7 @@ void drawLabel(HDC dc, RECT box, std::wstring_view text, COLORREF back, COLORREF
 
 // How wide the text is on one line in that font.
 int textWidth(HDC dc, std::wstring_view text, HFONT font);
+
+// The font as GDI measures the labels drawn in it on that device (drawLabel): the lines a label
+// shows are the font's height apart.
+FontMeasure gdiMeasure(HDC dc, HFONT font);

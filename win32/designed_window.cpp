@@ -4,8 +4,7 @@
 
 #include <algorithm>
 
-#include "design/options_window_design.h"
-#include "game/option_rules.h"
+#include "design/slider_settings.h"
 #include "win32/common_controls.h"
 #include "win32/dpi.h"
 #include "win32/monitor.h"
@@ -41,10 +40,10 @@ HWND createControl(const ControlDesign& c, HWND parent, HINSTANCE instance, int 
           CreateWindowExW(0, TRACKBAR_CLASSW, L"", child | WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS, 0,
                           0, 0, 0, parent, menu, instance, nullptr);
       SendMessageW(slider, TBM_SETRANGE, FALSE,
-                   MAKELPARAM(options::kSliderMin, options::kSliderMax));
-      SendMessageW(slider, TBM_SETLINESIZE, 0, 1);
-      SendMessageW(slider, TBM_SETPAGESIZE, 0, kSliderPageStep);
-      SendMessageW(slider, TBM_SETTICFREQ, 1, 0);
+                   MAKELPARAM(kOptionSlider.minimum, kOptionSlider.maximum));
+      SendMessageW(slider, TBM_SETLINESIZE, 0, kOptionSlider.singleStep);
+      SendMessageW(slider, TBM_SETPAGESIZE, 0, kOptionSlider.pageStep);
+      SendMessageW(slider, TBM_SETTICFREQ, kOptionSlider.tickInterval, 0);
       return slider;
     }
     case ControlKind::Picture:

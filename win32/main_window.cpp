@@ -67,7 +67,6 @@ MainWindow::MainWindow(HINSTANCE instance, KeyRules& keys, SettingsStore& store,
     shown.caption = toUtf16(c.caption);
     shown.back = c.backColour ? toColorRef(*c.backColour) : GetSysColor(COLOR_BTNFACE);
     shown.fore = c.foreColour ? toColorRef(*c.foreColour) : GetSysColor(COLOR_BTNTEXT);
-    shown.growsWithCaption = c.font == FontRole::Number;
     labels_.push_back(shown);
   }
   for (LabelId id : kLabels) {
@@ -329,7 +328,7 @@ void MainWindow::paintLabels(HDC dc) {
     const PixelRect r = shifted(scaledControl(*shown.design, scale()), picture_);
     RECT box = toRect(r);
     const HFONT font = fonts_->font(shown.design->font);
-    if (shown.growsWithCaption) {
+    if (shown.design->growsWithCaption) {
       box.right = std::max<LONG>(box.right, r.x + textWidth(dc, shown.caption, font));
     }
     drawLabel(dc, box, shown.caption, shown.back, shown.fore, font, shown.design->wraps);

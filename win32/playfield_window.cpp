@@ -107,7 +107,7 @@ void PlayfieldWindow::drawFrame(HDC dc, RECT area) {
     const PixelRect r = scaledControl(*label.design, dpi_);
     RECT box{r.x, r.y, r.x + r.width, r.y + r.height};
     const HFONT font = fonts_->font(label.design->font);
-    if (label.growsWithCaption) {
+    if (label.design->growsWithCaption) {
       box.right = std::max<LONG>(box.right, r.x + textWidth(dc, label.caption, font));
     }
     drawLabel(dc, box, label.caption, label.back, label.fore, font, label.design->wraps);

@@ -14,6 +14,4 @@ struct ShownLabel {
   COLORREF back = 0;
   COLORREF fore = 0;
   bool visible = true;
-  // The numbers grow with their captions beyond their designed width, and shrink back to it.
-  bool growsWithCaption = false;
 };

@@ -1,16 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QFontInfo>
 #include <QLabel>
+#include <QTextLayout>
 #include <memory>
 #include <set>
 
 #include "design/about_window_design.h"
+#include "design/caption_fit.h"
 #include "design/main_window_design.h"
 #include "design/options_window_design.h"
 #include "tests/ui/main_window/main_window_fixture.h"
 #include "ui/about_window/about_window.h"
 #include "ui/designed_window.h"
+#include "ui/game_font.h"
 #include "ui/main_window/main_window.h"
 #include "ui/options_window/options_window.h"
 
@@ -54,7 +58,7 @@ void expectBuiltAsDesigned(const QWidget* window, const WindowDesign& design,
     if (label && c.kind == ControlKind::Label) {
       EXPECT_EQ(label->wordWrap(), c.wraps) << c.name;
     }
-    EXPECT_EQ(w->font(), designedFont(c.font, window->font())) << c.name;
+    EXPECT_EQ(w->font(), designedFont(c.font)) << c.name;
     if (!changedAtLoad.count(c.name)) {
       EXPECT_EQ(w->toolTip().toStdString(), c.tooltip) << c.name;
     }
@@ -92,6 +96,39 @@ TEST_F(DesignedWindows, AreBuiltControlByControlAsDesigned) {
   expectBuiltAsDesigned(form->aboutWindow(), aboutWindowDesign(), {"optionsLocation"});
   EXPECT_EQ(form->aboutWindow()->focusWidget()->objectName().toStdString(),
             aboutWindowDesign().firstFocus);
+}
+
+// Every designed caption in the fonts the windows have here, the embedded stand-in among them,
+// at 96 dpi and measured by Qt's own text layout: no line wider than its box, and every line
+// inside it down to its baseline.
+TEST_F(DesignedWindows, TheFallbackShowsEveryDesignedCaptionWhole) {
+  EXPECT_EQ(QFontInfo(designedFont(FontRole::Default)).family(), "Roboto Condensed");
+  form->showOptions();
+  form->showAbout();
+  const std::vector<const QWidget*> windows{form.get(), form->optionsWindow(), form->aboutWindow()};
+  for (FontRole role : {FontRole::Default, FontRole::Location}) {
+    for (const ControlDesign* c : captionsDrawnIn(role)) {
+      const QWidget* w = nullptr;
+      for (const QWidget* window : windows) {
+        if (!w) w = designedControl(window, *c);
+      }
+      ASSERT_NE(w, nullptr) << c->name;
+      const QFontMetrics metrics(w->font());
+      QTextLayout layout(QString::fromStdString(c->caption), w->font());
+      QTextOption option;
+      option.setWrapMode(c->wraps ? QTextOption::WordWrap : QTextOption::NoWrap);
+      layout.setTextOption(option);
+      layout.beginLayout();
+      int lines = 0;
+      for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(w->width());
+        EXPECT_LE(line.naturalTextWidth(), w->width()) << c->name;
+        ++lines;
+      }
+      layout.endLayout();
+      EXPECT_LE((lines - 1) * metrics.lineSpacing() + metrics.ascent(), w->height()) << c->name;
+    }
+  }
 }
 
 }  // namespace

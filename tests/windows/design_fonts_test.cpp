@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "design/caption_fit.h"
+#include "win32/utf16.h"
+
 namespace {
 
 struct ChosenFont {
@@ -46,6 +49,27 @@ TEST(DesignFonts, TheDesignedBitmapFontAt96DpiAndAnOutlineFontAtTwiceThat) {
   EXPECT_TRUE(number.metrics.tmUnderlined);
   EXPECT_GT(number.metrics.tmHeight,
             2 * chosen(designed.font(FontRole::Number)).metrics.tmHeight - 8);
+}
+
+// Run in a prefix without the fonts Windows keeps, as Wine makes one for a player: the windows
+// are drawn in the embedded stand-in, and GDI measures it wider than Qt does.
+TEST(StandInFonts, ShowEveryDesignedCaptionWholeAt96Dpi) {
+  const DesignFonts designed(96);
+  EXPECT_EQ(chosen(designed.font(FontRole::Default)).face, L"Roboto Condensed");
+  HDC screen = GetDC(nullptr);
+  for (FontRole role : {FontRole::Default, FontRole::Location}) {
+    const HFONT font = designed.font(role);
+    const FontMeasure measure = gdiMeasure(screen, font);
+    for (const ControlDesign* c : captionsDrawnIn(role)) {
+      const PixelRect box = c->pixels();
+      // A box with room for one line shows the caption on one line, as wide as GDI draws it.
+      if (box.height < measure.lineHeight + measure.ascent) {
+        EXPECT_LE(textWidth(screen, toUtf16(c->caption), font), box.width) << c->name;
+      }
+      EXPECT_TRUE(showsWhole(c->caption, box.width, box.height, c->wraps, measure)) << c->name;
+    }
+  }
+  ReleaseDC(nullptr, screen);
 }
 
 }  // namespace

@@ -60,14 +60,6 @@ TEST(ScaledDesign, PlayfieldUnitsGoToTheNearestDesignPixelBeforeScaling) {
   EXPECT_EQ(playfieldUnitsToPixelsY(-100, kDesignDpi), -45);
 }
 
-TEST(ScaledDesign, FontsAreMadeForTheWindowsResolution) {
-  EXPECT_EQ(fontHeightForDpi(fontPoints(FontRole::Default), kDesignDpi), -11);
-  EXPECT_EQ(fontHeightForDpi(fontPoints(FontRole::Number), kDesignDpi), -18);
-  EXPECT_EQ(fontHeightForDpi(fontPoints(FontRole::Location), kDesignDpi), -9);
-  EXPECT_EQ(fontHeightForDpi(fontPoints(FontRole::Default), kDoubleDpi), -21);
-  EXPECT_EQ(fontHeightForDpi(fontPoints(FontRole::Number), kDoubleDpi), -36);
-}
-
 TEST(KeyRouting, OnlyTheKeysAControlActsOnAreTheControls) {
   EXPECT_TRUE(controlUsesKey(ControlKind::PushButton, VirtualKey::Space));
   EXPECT_TRUE(controlUsesKey(ControlKind::CheckBox, VirtualKey::Space));

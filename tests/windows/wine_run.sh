@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in the test run's private prefix (WINEPREFIX):
-#   wine_run.sh --make-prefix      makes a fresh prefix (the first step of a test run)
+#   wine_run.sh --make-prefix      makes a fresh prefix (the first step of a test run), with the
+#                                  fonts Windows keeps in its Fonts folder
+#   wine_run.sh --make-prefix --without-fonts
+#                                  makes one as Wine makes it for a player, without them
 #   wine_run.sh --end              ends the prefix's Wine server (the last step)
 #   wine_run.sh --runs-32-bit      succeeds when this machine can run 32-bit Windows programs,
 #                                  and prints how: natively or through qemu-user
@@ -61,6 +64,7 @@ case "${1:-}" in
     fi
     # wineboot returns before the new registry is written out; the server ends once it is.
     wineserver -w
+    [ "${2:-}" = --without-fonts ] && exit 0
     # Windows keeps MS Sans Serif and Marlett in its Fonts folder. Debian's Wine does not find
     # the copies that fonts-wine installs, so the prefix gets them where Windows has them.
     fonts=$WINEPREFIX/drive_c/windows/Fonts

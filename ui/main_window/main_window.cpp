@@ -53,8 +53,7 @@ QRect MainWindow::designGeometry() { return toQRect(mainWindowDesign().clientPix
 MainWindow::~MainWindow() = default;
 
 void MainWindow::fitWidth(LabelId id) {
-  // The number labels grow with their captions and shrink back to their designed width.
-  if (id != LabelId::Level && id != LabelId::Jumps && id != LabelId::Score) return;
+  if (!mainWindowDesign().control(labelName(id)).growsWithCaption) return;
   QLabel* l = label(id);
   const int needed = l->fontMetrics().horizontalAdvance(l->text());
   l->resize(std::max(designWidths_.at(id) * zoom_, needed), l->height());
@@ -196,7 +195,7 @@ void MainWindow::zoomPicture(int zoom, QPoint origin) {
   picture_ = QRect(origin, designGeometry().size() * zoom);
   zoomWindow(this, zoom, origin);
   playfield_->setZoom(zoom);
-  for (LabelId id : {LabelId::Level, LabelId::Jumps, LabelId::Score}) fitWidth(id);
+  for (const auto& shown : labels_) fitWidth(shown.first);
   // Open windows follow at once rather than at their next opening.
   if (options_) {
     zoomSecondary(options_, optionsWindowDesign());
