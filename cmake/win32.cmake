@@ -64,3 +64,9 @@ set_source_files_properties(${PROJECT_BINARY_DIR}/zundabar.rc PROPERTIES
 add_executable(zundabar WIN32 win32/win_main.cpp ${PROJECT_BINARY_DIR}/zundabar.rc)
 target_link_libraries(zundabar PRIVATE zundabar_win32_windows)
 target_link_options(zundabar PRIVATE -municode)
+
+# Pictures of the windows in fixed situations, for comparing two builds pixel by pixel under Wine
+# (tools/window_shots/wine_window_shots.sh); a test tool, never installed.
+add_executable(zundabar_window_shots tools/window_shots/win32_window_shots.cpp
+  ${PROJECT_BINARY_DIR}/zundabar.rc)
+target_link_libraries(zundabar_window_shots PRIVATE zundabar_win32_windows)

@@ -20,11 +20,6 @@ struct DisplayChoice {
 
 constexpr int kMaxZoom = 32;
 
-struct PixelSize {
-  int width = 0;
-  int height = 0;
-};
-
 // The largest whole factor from 1 to kMaxZoom at which the design, with a frame of the given
 // size around it, fits the area; 1 when even that does not fit.
 int largestZoomFitting(PixelSize area, PixelSize design, PixelSize frame = {});

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstring>
+#include <string>
+
+#include "design/playfield_frame.h"
 
 // The game's pictures as the build leaves them in the program (tools/bake_pictures decodes them
 // when the game is built), free of any toolkit: each front-end makes its own images from them,
@@ -39,4 +42,16 @@ inline const BakedPicture* findBakedPicture(const char* name) {
     if (std::strcmp(kBakedPictures[i].name, name) == 0) return &kBakedPictures[i];
   }
   return nullptr;
+}
+
+// The sizes of the pictures a playfield frame shows, as built (0 x 0 for one not built).
+inline FramePictureSizes bakedFramePictureSizes() {
+  FramePictureSizes sizes{};
+  for (size_t i = 0; i < kFramePictureCount; ++i) {
+    const std::string name(framePictureName(static_cast<FramePicture>(i)));
+    if (const BakedPicture* picture = findBakedPicture(name.c_str())) {
+      sizes[i] = {picture->width, picture->height};
+    }
+  }
+  return sizes;
 }

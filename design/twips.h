@@ -26,6 +26,12 @@ constexpr PixelRect toPixels(TwipsRect r) {
           twipsToPixels(r.height)};
 }
 
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const PixelSize&, const PixelSize&) = default;
+};
+
 // Every pixel of the design becomes a zoom x zoom block.
 constexpr PixelRect zoomedRect(PixelRect r, int zoom) {
   return {r.x * zoom, r.y * zoom, r.width * zoom, r.height * zoom};

@@ -6,11 +6,11 @@
 #include <QLayout>
 #include <QPointer>
 #include <QProxyStyle>
-#include <algorithm>
-#include <cstring>
+#include <cstdint>
 #include <map>
 #include <vector>
 
+#include "design/picture_enlargement.h"
 #include "ui/game_font.h"
 
 namespace {
@@ -138,13 +138,15 @@ QPixmap enlarged(const QPixmap& picture, int zoom) {
   const QImage source = picture.toImage().convertToFormat(
       picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
   QImage big(source.size() * zoom, source.format());
-  for (int y = 0; y < source.height(); ++y) {
-    const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-    auto* out = reinterpret_cast<QRgb*>(big.scanLine(y * zoom));
-    for (int x = 0; x < source.width(); ++x) std::fill_n(out + x * zoom, zoom, in[x]);
-    for (int row = 1; row < zoom; ++row) {
-      std::memcpy(big.scanLine(y * zoom + row), out, static_cast<size_t>(big.bytesPerLine()));
-    }
-  }
+  const BakedPicture pixels{.name = "",
+                            .width = source.width(),
+                            .height = source.height(),
+                            .bytesPerLine = static_cast<int>(source.bytesPerLine()),
+                            .opaque = !source.hasAlphaChannel(),
+                            .pixels = source.constBits(),
+                            .areas = nullptr,
+                            .areaCount = 0};
+  enlargePicture(pixels, {reinterpret_cast<uint32_t*>(big.bits()), big.width(), big.height(),
+                          static_cast<int>(big.bytesPerLine() / sizeof(uint32_t))});
   return QPixmap::fromImage(big);
 }

@@ -1,56 +1,10 @@
 #include "win32/gdi_picture.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <utility>
-#include <vector>
 
+#include "design/picture_enlargement.h"
 #include "win32/scaled_design.h"
-
-namespace {
-
-// The first of `scaled` screen pixels whose nearest design pixel, of `design`, is at or after
-// `designPixel`: screen pixel x shows design pixel x * design / scaled, rounded down.
-int firstScaledPixel(int designPixel, int design, int scaled) {
-  return static_cast<int>((static_cast<int64_t>(designPixel) * scaled + design - 1) / design);
-}
-
-// Fills the bits, `width` by `height`, with the picture's areas, each enlarged to the screen
-// pixels that show it. Straight into the bits, a row of an area at a time: a whole copy of the
-// picture first (for the landscape nearly a megabyte of fresh memory) cost the start several
-// milliseconds.
-void fillAreas(const BakedPicture& picture, uint32_t* bits, int width, int height) {
-  for (int i = 0; i < picture.areaCount; ++i) {
-    const BakedArea& area = picture.areas[i];
-    const int left = firstScaledPixel(area.x, picture.width, width);
-    const int right = firstScaledPixel(area.x + area.width, picture.width, width);
-    const int top = firstScaledPixel(area.y, picture.height, height);
-    const int bottom = firstScaledPixel(area.y + area.height, picture.height, height);
-    for (int y = top; y < bottom; ++y) {
-      uint32_t* row = bits + static_cast<size_t>(y) * width;
-      std::fill(row + left, row + right, area.colour);
-    }
-  }
-}
-
-// Fills the bits with the picture's own pixels, each screen pixel from its nearest design pixel.
-void copyPixels(const BakedPicture& picture, uint32_t* bits, int width, int height) {
-  std::vector<int> sourceColumns(static_cast<size_t>(width));
-  for (int x = 0; x < width; ++x) sourceColumns[x] = x * picture.width / width;
-  std::vector<uint32_t> sourceRow(static_cast<size_t>(picture.width));
-  for (int y = 0; y < height; ++y) {
-    const int sourceY = y * picture.height / height;
-    // The baked bytes need not be aligned for 32-bit words.
-    std::memcpy(sourceRow.data(),
-                picture.pixels + static_cast<size_t>(sourceY) * picture.bytesPerLine,
-                sourceRow.size() * sizeof(uint32_t));
-    uint32_t* row = bits + static_cast<size_t>(y) * width;
-    for (int x = 0; x < width; ++x) row[x] = sourceRow[sourceColumns[x]];
-  }
-}
-
-}  // namespace
 
 GdiPicture::GdiPicture(const BakedPicture& picture, int dpi)
     : width_(scaledPixels(picture.width, dpi)),
@@ -66,11 +20,9 @@ GdiPicture::GdiPicture(const BakedPicture& picture, int dpi)
   void* bits = nullptr;
   bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!bitmap_) return;
-  if (picture.pixels) {
-    copyPixels(picture, static_cast<uint32_t*>(bits), width_, height_);
-  } else {
-    fillAreas(picture, static_cast<uint32_t*>(bits), width_, height_);
-  }
+  // Straight into the bits: a whole copy of the picture first (for the landscape nearly a
+  // megabyte of fresh memory) cost the start several milliseconds.
+  enlargePicture(picture, {static_cast<uint32_t*>(bits), width_, height_, width_});
   GdiFlush();
 }
 

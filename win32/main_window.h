@@ -38,6 +38,11 @@ class MainWindow final : public GameWindows {
   // Makes the window and starts the session, which shows it; false when no window could be made.
   bool open(int showCommand);
   HWND handle() const { return window_; }
+  PlaySession& session() { return session_; }
+  // For tests and tools.
+  void setTimer(TimerId timer, bool on) { session_.setTimer(timer, on); }
+  void showOptions() { session_.showOptions(); }
+  void showAbout() { session_.showAbout(); }
   // The options or About window, while it exists.
   HWND optionsWindow() const;
   HWND aboutWindow() const;

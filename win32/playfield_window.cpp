@@ -1,8 +1,9 @@
 #include "win32/playfield_window.h"
 
 #include <algorithm>
+#include <string>
 
-#include "design/main_window_design.h"
+#include "design/game_pictures.h"
 #include "win32/scaled_design.h"
 #include "win32/window_class.h"
 
@@ -11,6 +12,9 @@ namespace {
 constexpr wchar_t kClassName[] = L"ZundabarPlayfield";
 
 }  // namespace
+
+PlayfieldWindow::PlayfieldWindow(const std::vector<ShownLabel>& labels)
+    : labels_(labels), frame_(bakedFramePictureSizes()) {}
 
 void PlayfieldWindow::registerClass(HINSTANCE instance) {
   registerWindowClass(instance, kClassName, procedure, false, false);
@@ -29,9 +33,9 @@ void PlayfieldWindow::create(HWND parent, HINSTANCE instance) {
 void PlayfieldWindow::setDpi(int dpi, const DesignFonts& fonts) {
   dpi_ = dpi;
   fonts_ = &fonts;
-  landscape_ = gamePicture("landscape", dpi);
-  for (Picture p : {Picture::MonkeyUp, Picture::MonkeyDown, Picture::Cloud, Picture::Crate}) {
-    pictures_[static_cast<size_t>(p)] = gamePicture(std::string(pictureName(p)).c_str(), dpi);
+  for (size_t i = 0; i < pictures_.size(); ++i) {
+    const std::string name(framePictureName(static_cast<FramePicture>(i)));
+    pictures_[i] = gamePicture(name.c_str(), dpi);
   }
   changed();
 }
@@ -47,61 +51,21 @@ void PlayfieldWindow::takeFocus() {
 }
 
 void PlayfieldWindow::repaint() {
-  ops_.clear();
+  frame_.repaint();
   changed();
 }
 
 void PlayfieldWindow::line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) {
-  DrawOp op;
-  op.x1 = x1;
-  op.y1 = y1;
-  op.x2 = x2;
-  op.y2 = y2;
-  op.colour = colour ? toColorRef(*colour) : GetSysColor(COLOR_BTNTEXT);
-  ops_.push_back(op);
+  frame_.line(x1, y1, x2, y2, colour);
   changed();
 }
 
 void PlayfieldWindow::paint(Picture picture, int16_t x, int16_t y) {
-  DrawOp op;
-  op.isPicture = true;
-  op.picture = picture;
-  op.x1 = x;
-  op.y1 = y;
-  ops_.push_back(op);
+  frame_.paint(picture, x, y);
   changed();
 }
 
-void PlayfieldWindow::drawLine(HDC dc, const DrawOp& op) {
-  const int x1 = playfieldUnitsToPixelsX(op.x1, kDesignDpi);
-  const int y1 = playfieldUnitsToPixelsY(op.y1, kDesignDpi);
-  const int x2 = playfieldUnitsToPixelsX(op.x2, kDesignDpi);
-  const int y2 = playfieldUnitsToPixelsY(op.y2, kDesignDpi);
-  if (x1 == x2 || y1 == y2) {
-    // A level or upright line covers whole pixels of the design, both ends included, so that on
-    // a dense screen it is as many screen pixels thick as a design pixel is wide.
-    const PixelRect design{std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1,
-                           std::abs(y2 - y1) + 1};
-    const PixelRect r = scaledRect(design, dpi_);
-    const RECT box{r.x, r.y, r.x + r.width, r.y + r.height};
-    HBRUSH brush = CreateSolidBrush(op.colour);
-    FillRect(dc, &box, brush);
-    DeleteObject(brush);
-    return;
-  }
-  HPEN pen = CreatePen(PS_SOLID, std::max(1, scaledPixels(1, dpi_)), op.colour);
-  HGDIOBJ previous = SelectObject(dc, pen);
-  MoveToEx(dc, scaledPixels(x1, dpi_), scaledPixels(y1, dpi_), nullptr);
-  LineTo(dc, scaledPixels(x2, dpi_), scaledPixels(y2, dpi_));
-  SelectObject(dc, previous);
-  DeleteObject(pen);
-}
-
-void PlayfieldWindow::drawFrame(HDC dc, RECT area) {
-  // The landscape is larger than the inner area and clipped there; white shows only where it
-  // ends, should the border leave more room than designed.
-  FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  landscape_.draw(dc, 0, 0);
+void PlayfieldWindow::drawLabels(HDC dc) {
   for (const ShownLabel& label : labels_) {
     if (!label.visible || label.design->container.empty() || !fonts_) continue;
     const PixelRect r = scaledControl(*label.design, dpi_);
@@ -112,12 +76,26 @@ void PlayfieldWindow::drawFrame(HDC dc, RECT area) {
     }
     drawLabel(dc, box, label.caption, label.back, label.fore, font, label.design->wraps);
   }
-  for (const DrawOp& op : ops_) {
-    if (op.isPicture) {
-      pictures_[static_cast<size_t>(op.picture)].draw(dc, playfieldUnitsToPixelsX(op.x1, dpi_),
-                                                      playfieldUnitsToPixelsY(op.y1, dpi_));
-    } else {
-      drawLine(dc, op);
+}
+
+void PlayfieldWindow::drawFrame(HDC dc, RECT area) {
+  for (const FrameStep& step : frame_.steps({area.right, area.bottom}, dpi_)) {
+    switch (step.kind) {
+      case FrameStep::Kind::Fill: {
+        const RECT box{step.area.x, step.area.y, step.area.x + step.area.width,
+                       step.area.y + step.area.height};
+        HBRUSH brush =
+            CreateSolidBrush(step.colour ? toColorRef(*step.colour) : GetSysColor(COLOR_BTNTEXT));
+        FillRect(dc, &box, brush);
+        DeleteObject(brush);
+        break;
+      }
+      case FrameStep::Kind::Picture:
+        pictures_[static_cast<size_t>(step.picture)].draw(dc, step.area.x, step.area.y);
+        break;
+      case FrameStep::Kind::Labels:
+        drawLabels(dc);
+        break;
     }
   }
 }

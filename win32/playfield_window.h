@@ -5,20 +5,21 @@
 #include <array>
 #include <vector>
 
+#include "design/playfield_frame.h"
 #include "game/playfield.h"
 #include "win32/design_fonts.h"
 #include "win32/gdi_picture.h"
 #include "win32/shown_label.h"
 
-// The playfield: a child window with a sunken border, drawn through a back buffer. A frame is the
-// landscape, the labels that lie on the playfield, and over them what the game drew since its
-// last repaint, in the order it was drawn.
+// The playfield: a child window with a sunken border that executes its frame's steps
+// (design/playfield_frame.h) through a back buffer: the landscape, the labels that lie on the
+// playfield, and over them what the game drew since its last repaint, in the order it was drawn.
 class PlayfieldWindow final : public Playfield {
  public:
   static void registerClass(HINSTANCE instance);
 
   // The labels are the main window's; the playfield draws those that lie on it.
-  explicit PlayfieldWindow(const std::vector<ShownLabel>& labels) : labels_(labels) {}
+  explicit PlayfieldWindow(const std::vector<ShownLabel>& labels);
   ~PlayfieldWindow() override;
   PlayfieldWindow(const PlayfieldWindow&) = delete;
   PlayfieldWindow& operator=(const PlayfieldWindow&) = delete;
@@ -35,25 +36,18 @@ class PlayfieldWindow final : public Playfield {
   void paint(Picture picture, int16_t x, int16_t y) override;
 
  private:
-  struct DrawOp {
-    bool isPicture = false;
-    Picture picture = Picture::MonkeyUp;
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    COLORREF colour = 0;
-  };
-
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void drawFrame(HDC dc, RECT area);
-  void drawLine(HDC dc, const DrawOp& op);
+  void drawLabels(HDC dc);
   void changed();
 
   const std::vector<ShownLabel>& labels_;
   HWND window_ = nullptr;
   int dpi_ = 96;
   const DesignFonts* fonts_ = nullptr;
-  GdiPicture landscape_;
-  std::array<GdiPicture, 4> pictures_;
-  std::vector<DrawOp> ops_;
+  PlayfieldFrame frame_;
+  // By FramePicture, at the resolution.
+  std::array<GdiPicture, kFramePictureCount> pictures_;
   HBITMAP buffer_ = nullptr;
   SIZE bufferSize_{};
 };

@@ -12,8 +12,3 @@ PixelRect scaledClient(const WindowDesign& window, int dpi);
 // A control's rectangle in its container's client area: the window's, or for a label on the
 // playfield the playfield's inner area, where the playfield draws it itself.
 PixelRect scaledControl(const ControlDesign& control, int dpi);
-
-// A point in playfield units as a pixel of the playfield's inner area: first to the nearest
-// pixel at 96 dpi, as the game was designed, then scaled.
-int playfieldUnitsToPixelsX(double units, int dpi);
-int playfieldUnitsToPixelsY(double units, int dpi);

@@ -51,15 +51,6 @@ TEST(ScaledDesign, ControlsThatTouchAtNinetySixDpiStillTouchAtOneAndAHalf) {
   EXPECT_EQ(left.width + right.width, scaledPixels(6, kOneAndAHalfDpi));
 }
 
-TEST(ScaledDesign, PlayfieldUnitsGoToTheNearestDesignPixelBeforeScaling) {
-  EXPECT_EQ(playfieldUnitsToPixelsX(1000, kDesignDpi), 472);
-  EXPECT_EQ(playfieldUnitsToPixelsY(1000, kDesignDpi), 446);
-  // 1 unit across is 0.472 pixel: nothing at 96 dpi, so nothing at 192 either.
-  EXPECT_EQ(playfieldUnitsToPixelsX(1, kDoubleDpi), 0);
-  EXPECT_EQ(playfieldUnitsToPixelsX(500, kDoubleDpi), 472);
-  EXPECT_EQ(playfieldUnitsToPixelsY(-100, kDesignDpi), -45);
-}
-
 TEST(KeyRouting, OnlyTheKeysAControlActsOnAreTheControls) {
   EXPECT_TRUE(controlUsesKey(ControlKind::PushButton, VirtualKey::Space));
   EXPECT_TRUE(controlUsesKey(ControlKind::CheckBox, VirtualKey::Space));

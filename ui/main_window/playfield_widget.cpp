@@ -5,9 +5,12 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
+#include <string>
 #include <utility>
 
 #include "design/main_window_design.h"
+#include "design/resolution.h"
+#include "ui/designed_window.h"
 #include "ui/pictures.h"
 #include "ui/window_zoom.h"
 
@@ -17,66 +20,82 @@ namespace {
 // alone could differ at its edges from the same part of a whole frame: there frames stay whole.
 bool wholeFrames(qreal ratio) { return ratio != std::floor(ratio); }
 
+std::string nameOf(FramePicture picture) { return std::string(framePictureName(picture)); }
+
+QColor qtColour(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
+
 }  // namespace
 
-// Draws the landscape at the inner top-left corner, enlarged by the zoom only; what does not fit
-// is clipped. The landscape is a few flat areas of one colour: unzoomed, a changed rectangle is
-// filled area by area, which needs no picture in memory at all.
+// Executes the frame's steps before the labels: white where the landscape ends, and the
+// landscape at the zoom only; what does not fit is clipped. The labels are its child widgets, so
+// they are drawn after it and before the drawing layer above them, as the steps order. The
+// landscape is a few flat areas of one colour: unzoomed, a changed rectangle is filled area by
+// area, which needs no picture in memory at all.
 class PlayfieldWidget::Inner final : public QWidget {
  public:
-  explicit Inner(QWidget* parent) : QWidget(parent), landscape_(gameFlatPicture("landscape")) {
+  explicit Inner(PlayfieldWidget* field)
+      : QWidget(field),
+        field_(*field),
+        landscape_(gameFlatPicture(nameOf(FramePicture::Landscape).c_str())) {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
 
-  void setZoom(int zoom) {
-    zoom_ = zoom;
+  void zoomChanged() {
     enlarged_ = QPixmap();
     update();
   }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
-    // The landscape is opaque: only a strip it leaves uncovered is filled white.
     QPainter painter(this);
-    const QRect covered = zoomed(QRect(QPoint(0, 0), landscape_.size), zoom_);
-    for (const QRect& uncovered : event->region() - covered) painter.fillRect(uncovered, Qt::white);
+    for (const FrameStep& step : field_.frame_.background({width(), height()}, field_.dpi())) {
+      if (step.kind == FrameStep::Kind::Fill) {
+        painter.fillRect(toQRect(step.area), qtColour(step.colour.value_or(Rgb{255, 255, 255})));
+      } else if (step.kind == FrameStep::Kind::Picture) {
+        drawLandscape(painter, event->region(), toQRect(step.area).topLeft());
+      }
+    }
+  }
+
+ private:
+  void drawLandscape(QPainter& painter, const QRegion& region, QPoint at) {
     if (wholeFrames(devicePixelRatioF())) {
-      painter.drawPixmap(0, 0, enlargedLandscape());
+      painter.drawPixmap(at, enlargedLandscape());
       return;
     }
-    for (const QRect& changed : event->region()) {
-      if (zoom_ == 1) {
+    for (const QRect& changed : region) {
+      if (field_.zoom_ == 1) {
         for (const BakedArea& area : landscape_.areas) {
-          const QRect part = areaRect(area) & changed;
+          const QRect part = areaRect(area).translated(at) & changed;
           if (!part.isEmpty()) painter.fillRect(part, QColor::fromRgb(area.colour));
         }
       } else {
         // Under a clip of one rectangle a copy is a plain blit, where a clip of many would blend
         // row by row and, for many rows, wake Qt's pool threads.
         painter.setClipRect(changed);
-        painter.drawPixmap(0, 0, enlargedLandscape());
+        painter.drawPixmap(at, enlargedLandscape());
       }
     }
   }
 
- private:
   // The whole landscape in 32-bit pixels at the zoom, made at its first use.
   const QPixmap& enlargedLandscape() {
-    if (enlarged_.isNull()) enlarged_ = enlarged(gamePicture("landscape"), zoom_);
+    if (enlarged_.isNull()) {
+      enlarged_ = enlarged(gamePicture(nameOf(FramePicture::Landscape).c_str()), field_.zoom_);
+    }
     return enlarged_;
   }
 
+  PlayfieldWidget& field_;
   FlatPicture landscape_;
-  int zoom_ = 1;
   QPixmap enlarged_;
 };
 
-// Shows the drawing above the labels, in the order it was made; clicks pass through to what
-// lies below.
+// Executes the frame's steps after the labels, the game's drawing, in the order it was made;
+// clicks pass through to what lies below.
 class PlayfieldWidget::DrawingLayer final : public QWidget {
  public:
-  DrawingLayer(PlayfieldWidget* field, QWidget* parent)
-      : QWidget(parent), field_(*field), ops_(field->ops_) {
+  DrawingLayer(PlayfieldWidget* field, QWidget* parent) : QWidget(parent), field_(*field) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
   }
@@ -87,28 +106,25 @@ class PlayfieldWidget::DrawingLayer final : public QWidget {
     // next frame.
     field_.finishFrame();
     QPainter painter(this);
-    const int zoom = field_.zoom_;
-    for (const DrawOp& op : ops_) {
-      if (!op.picture.isNull()) {
-        painter.drawPixmap(op.area.topLeft() * zoom, field_.zoomedPicture(op.picture));
-      } else if (op.line.isNull()) {
-        painter.fillRect(zoomed(op.area, zoom), op.colour);
-      } else {
-        painter.save();
-        painter.scale(zoom, zoom);
-        painter.setPen(QPen(op.colour, 1));
-        painter.drawLine(op.line);
-        painter.restore();
+    const int dpi = field_.dpi();
+    const QColor fore = field_.palette().color(QPalette::ButtonText);
+    for (const FrameStep& designStep : field_.frame_.drawing()) {
+      const FrameStep step = scaledStep(designStep, dpi);
+      if (step.kind == FrameStep::Kind::Fill) {
+        painter.fillRect(toQRect(step.area), step.colour ? qtColour(*step.colour) : fore);
+      } else if (step.kind == FrameStep::Kind::Picture) {
+        painter.drawPixmap(toQRect(step.area).topLeft(),
+                           field_.zoomedPictures_[static_cast<size_t>(step.picture)]);
       }
     }
   }
 
  private:
   PlayfieldWidget& field_;
-  const std::vector<DrawOp>& ops_;
 };
 
-PlayfieldWidget::PlayfieldWidget(QWidget* parent) : QFrame(parent) {
+PlayfieldWidget::PlayfieldWidget(QWidget* parent)
+    : QFrame(parent), frame_(bakedFramePictureSizes()) {
   setObjectName("playfield");
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(kBorderPx);
@@ -119,8 +135,8 @@ PlayfieldWidget::PlayfieldWidget(QWidget* parent) : QFrame(parent) {
   layer_ = new DrawingLayer(this, inner_);
   layer_->setGeometry(QRect(QPoint(0, 0), innerSize()));
   for (const Picture p : {Picture::MonkeyUp, Picture::MonkeyDown, Picture::Cloud, Picture::Crate}) {
-    const auto i = static_cast<size_t>(p);
-    pictures_[i] = gamePicture(std::string(pictureName(p)).c_str());
+    const auto i = static_cast<size_t>(framePicture(p));
+    pictures_[i] = gamePicture(nameOf(framePicture(p)).c_str());
     zoomedPictures_[i] = pictures_[i];
   }
 }
@@ -131,15 +147,10 @@ QSize PlayfieldWidget::innerSize() {
 }
 
 QPixmap PlayfieldWidget::picture(Picture picture) const {
-  return pictures_[static_cast<size_t>(picture)];
+  return pictures_[static_cast<size_t>(framePicture(picture))];
 }
 
-const QPixmap& PlayfieldWidget::zoomedPicture(const QPixmap& picture) const {
-  for (size_t i = 0; i < pictures_.size(); ++i) {
-    if (pictures_[i].cacheKey() == picture.cacheKey()) return zoomedPictures_[i];
-  }
-  return picture;
-}
+int PlayfieldWidget::dpi() const { return kDesignDpi * zoom_; }
 
 void PlayfieldWidget::paintEvent(QPaintEvent* event) {
   if (zoom_ == 1) {
@@ -163,23 +174,11 @@ void PlayfieldWidget::raiseDrawingLayer() { layer_->raise(); }
 void PlayfieldWidget::setZoom(int zoom) {
   zoom_ = zoom;
   for (size_t i = 0; i < pictures_.size(); ++i) zoomedPictures_[i] = enlarged(pictures_[i], zoom);
-  static_cast<Inner*>(inner_)->setZoom(zoom);
+  static_cast<Inner*>(inner_)->zoomChanged();
   layer_->update();
 }
 
-QPoint PlayfieldWidget::toPixels(double x, double y) {
-  static const double perUnitX = playfieldPixelsPerUnitX();
-  static const double perUnitY = playfieldPixelsPerUnitY();
-  return QPoint(static_cast<int>(std::lround(x * perUnitX)),
-                static_cast<int>(std::lround(y * perUnitY)));
-}
-
 void PlayfieldWidget::takeFocus() { setFocus(Qt::OtherFocusReason); }
-
-bool PlayfieldWidget::DrawOp::sameAs(const DrawOp& other) const {
-  return area == other.area && line == other.line && colour == other.colour &&
-         picture.cacheKey() == other.picture.cacheKey();
-}
 
 // A frame redraws what was drawn in the previous tick and in this one, and nothing else; what
 // both drew alike is left as it stands, and a tick that changes nothing paints nothing. Which of
@@ -187,54 +186,42 @@ bool PlayfieldWidget::DrawOp::sameAs(const DrawOp& other) const {
 // marked (finishFrame).
 void PlayfieldWidget::repaint() {
   finishFrame();
-  cleared_ = std::move(ops_);
-  ops_.clear();
+  cleared_ = frame_.drawing();
+  frame_.repaint();
 }
 
-void PlayfieldWidget::draw(DrawOp op) {
-  size_t i = repeatsFrom_;
-  while (i < cleared_.size() && !cleared_[i].sameAs(op)) ++i;
-  if (i < cleared_.size()) {
-    // Those passed over can no longer come back.
-    for (size_t gone = repeatsFrom_; gone < i; ++gone) markChanged(cleared_[gone].area);
-    repeatsFrom_ = i + 1;
-  } else {
-    markChanged(op.area);
+void PlayfieldWidget::line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) {
+  drawn(frame_.line(x1, y1, x2, y2, colour));
+}
+
+void PlayfieldWidget::paint(Picture picture, int16_t x, int16_t y) {
+  drawn(frame_.paint(picture, x, y));
+}
+
+void PlayfieldWidget::drawn(std::span<const FrameStep> steps) {
+  for (const FrameStep& step : steps) {
+    size_t i = repeatsFrom_;
+    while (i < cleared_.size() && cleared_[i] != step) ++i;
+    if (i < cleared_.size()) {
+      // Those passed over can no longer come back.
+      for (size_t gone = repeatsFrom_; gone < i; ++gone) markChanged(cleared_[gone]);
+      repeatsFrom_ = i + 1;
+    } else {
+      markChanged(step);
+    }
   }
-  ops_.push_back(std::move(op));
 }
 
 void PlayfieldWidget::finishFrame() {
-  for (size_t i = repeatsFrom_; i < cleared_.size(); ++i) markChanged(cleared_[i].area);
+  for (size_t i = repeatsFrom_; i < cleared_.size(); ++i) markChanged(cleared_[i]);
   cleared_.clear();
   repeatsFrom_ = 0;
 }
 
-void PlayfieldWidget::markChanged(QRect area) {
+void PlayfieldWidget::markChanged(const FrameStep& designStep) {
   if (wholeFrames(devicePixelRatioF())) {
     layer_->update();
   } else {
-    layer_->update(zoomed(area, zoom_));
+    layer_->update(toQRect(scaledStep(designStep, dpi()).area));
   }
-}
-
-void PlayfieldWidget::line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) {
-  const QColor pen = colour ? QColor(colour->red, colour->green, colour->blue)
-                            : palette().color(QPalette::ButtonText);
-  const QPoint from = toPixels(x1, y1);
-  const QPoint to = toPixels(x2, y2);
-  if (from.y() == to.y() || from.x() == to.x()) {
-    // A level or upright line fills whole pixels, so on a scaled screen it covers whole device
-    // pixels too rather than straddling two rows.
-    draw({QRect(from, to).normalized(), {}, pen, {}});
-  } else {
-    // A pen one pixel wide reaches half a pixel beyond the ends and to each side.
-    draw({QRect(from, to).normalized().adjusted(-1, -1, 1, 1), QLine(from, to), pen, {}});
-  }
-}
-
-void PlayfieldWidget::paint(Picture picture, int16_t x, int16_t y) {
-  // At the picture's own size; transparent pixels of the player leave the landscape showing.
-  const QPixmap pixmap = this->picture(picture);
-  draw({QRect(toPixels(x, y), pixmap.deviceIndependentSize().toSize()), {}, {}, pixmap});
 }

@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "design/main_window_design.h"
+#include "design/playfield_frame.h"
 #include "game/playfield.h"
 
-// The playfield: a sunken panel whose inner area shows the landscape, the labels that
-// sit on it, and above them a drawing layer holding what was painted since the last repaint.
-// Positions arrive in playfield units, 1000 x 1000 over the inner area.
-// The layer keeps the drawing operations rather than their pixels: a frame is at most seven of
-// them, and replaying them draws at the screen's own resolution.
+// The playfield: a sunken panel whose inner area shows the frame's steps
+// (design/playfield_frame.h): the landscape, the labels that sit on it as child widgets, and above
+// them a drawing layer holding what was painted since the last repaint. The layer keeps the drawing
+// steps rather than their pixels: a frame is at most seven of them, and replaying them draws at the
+// screen's own resolution.
 class PlayfieldWidget final : public QFrame, public Playfield {
   Q_OBJECT
 
@@ -36,8 +37,6 @@ class PlayfieldWidget final : public QFrame, public Playfield {
   // next frame takes it away.
   void finishFrame();
 
-  static QPoint toPixels(double x, double y);
-
   void takeFocus() override;
   void repaint() override;
   void line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) override;
@@ -49,32 +48,27 @@ class PlayfieldWidget final : public QFrame, public Playfield {
  private:
   class Inner;
   class DrawingLayer;
-  struct DrawOp {
-    QRect area;       // all it may change: a filled level or upright line, a picture's place
-    QLine line;       // a slanted line, else null
-    QColor colour;    // of a line
-    QPixmap picture;  // null for a line
-    bool sameAs(const DrawOp& other) const;
-  };
 
-  // The picture as the layer shows it at the current zoom.
-  const QPixmap& zoomedPicture(const QPixmap& picture) const;
-  void draw(DrawOp op);
-  // Marks an area of the design for the next frame.
-  void markChanged(QRect area);
+  // The resolution the frame's steps are laid out at: the zoom's, as Qt scales for the screen.
+  int dpi() const;
+  // Marks what the steps the game just drew change for the next frame.
+  void drawn(std::span<const FrameStep> steps);
+  // Marks a step of the design for the next frame.
+  void markChanged(const FrameStep& designStep);
 
   QWidget* inner_;
   DrawingLayer* layer_;
-  std::vector<DrawOp> ops_;
+  PlayfieldFrame frame_;
   // What the last repaint cleared, in order. A drawing that repeats one of them, as the ledge and
   // a crate do every tick, changes no pixel where nothing else changed, so only the others are
   // redrawn. Repeats count in the order they were first drawn only, so that where two unchanged
   // drawings overlap, the same one stays on top.
-  std::vector<DrawOp> cleared_;
+  std::vector<FrameStep> cleared_;
   // The cleared drawings before this one have come back or are marked as gone.
   size_t repeatsFrom_ = 0;
-  std::array<QPixmap, 4> pictures_;
-  std::array<QPixmap, 4> zoomedPictures_;
+  // The game's pictures at 1x and at the zoom, by FramePicture; the landscape is the inner area's.
+  std::array<QPixmap, kFramePictureCount> pictures_;
+  std::array<QPixmap, kFramePictureCount> zoomedPictures_;
   int zoom_ = 1;
   QPixmap zoomedPanel_;
 };

@@ -55,7 +55,7 @@ TEST_F(HighDensity, AFrameIsTheUnscaledFrameEnlargedPixelForPixel) {
   EXPECT_GT(compared, 150000);
   EXPECT_EQ(mismatched, 0);
   // The ledge is there, on two whole device rows.
-  const QPoint ledge = PlayfieldWidget::toPixels(5, s.ledgeY);
+  const QPoint ledge = unitsToPixels(5, s.ledgeY);
   EXPECT_EQ(QColor(doubled.pixel(2 * ledge.x(), 2 * ledge.y())), QColor(Qt::black));
   EXPECT_EQ(QColor(doubled.pixel(2 * ledge.x(), 2 * ledge.y() + 1)), QColor(Qt::black));
 }

@@ -6,8 +6,15 @@
 #include <QTimer>
 #include <memory>
 
+#include "design/playfield_frame.h"
+#include "design/resolution.h"
 #include "tests/fakes/fake_ports.h"
 #include "ui/main_window/main_window.h"
+
+// A point in playfield units as a pixel of the inner area at 1x.
+inline QPoint unitsToPixels(double x, double y) {
+  return {playfieldUnitsToPixelsX(x, kDesignDpi), playfieldUnitsToPixelsY(y, kDesignDpi)};
+}
 
 class MainWindowFixture : public ::testing::Test {
  protected:

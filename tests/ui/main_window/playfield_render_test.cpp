@@ -44,18 +44,18 @@ TEST_F(PlayfieldRender, TheLandscapeShowsSkyAboveAndGrassBelowUnscaled) {
 }
 
 TEST_F(PlayfieldRender, TheLedgeIsDrawnInTheForeColourWithItsGapOpen) {
-  const int y = PlayfieldWidget::toPixels(0, 800).y();
+  const int y = unitsToPixels(0, 800).y();
   const QColor fore = form->playfield()->palette().color(QPalette::ButtonText);
   EXPECT_EQ(at(5, y), fore);
-  EXPECT_EQ(at(PlayfieldWidget::toPixels(390, 0).x(), y), fore);
-  EXPECT_EQ(at(PlayfieldWidget::toPixels(450, 0).x(), y), kGrass);  // the gap
-  EXPECT_EQ(at(PlayfieldWidget::toPixels(510, 0).x(), y), fore);
+  EXPECT_EQ(at(unitsToPixels(390, 0).x(), y), fore);
+  EXPECT_EQ(at(unitsToPixels(450, 0).x(), y), kGrass);  // the gap
+  EXPECT_EQ(at(unitsToPixels(510, 0).x(), y), fore);
   EXPECT_EQ(at(470, y), fore);
   EXPECT_NE(at(5, y - 1), fore);
 }
 
 TEST_F(PlayfieldRender, TheMonkeyIsPaintedAtItsOwnSizeWithTheLandscapeAroundIt) {
-  const QPoint corner = PlayfieldWidget::toPixels(100, 201);
+  const QPoint corner = unitsToPixels(100, 201);
   const QImage sprite = form->playfield()->picture(Picture::MonkeyDown).toImage();
   int brown = 0, landscape = 0;
   for (int y = 0; y < 32; ++y) {
@@ -74,37 +74,36 @@ TEST_F(PlayfieldRender, TheMonkeyIsPaintedAtItsOwnSizeWithTheLandscapeAroundIt) 
 }
 
 TEST_F(PlayfieldRender, TheCloudAndTheCrateArePaintedAsFullRectangles) {
-  const QPoint cloud = PlayfieldWidget::toPixels(500, 900);
+  const QPoint cloud = unitsToPixels(500, 900);
   EXPECT_EQ(at(cloud.x(), cloud.y()), kSky);  // the cloud's own sky over the grass
   EXPECT_EQ(at(cloud.x() + 116, cloud.y() + 2), kSky);
   EXPECT_EQ(at(cloud.x() + 117, cloud.y() + 2), kGrass);
-  const QPoint crate = PlayfieldWidget::toPixels(480, 940);
+  const QPoint crate = unitsToPixels(480, 940);
   EXPECT_EQ(at(crate.x(), crate.y()), kCrateYellow);
   EXPECT_EQ(at(crate.x() + 15, crate.y() + 15), kCrateYellow);
 }
 
 TEST_F(PlayfieldRender, APaintedPictureCoversALabelUntilTheNextRepaint) {
   // The crate lies on the jumps label, whose grass-coloured background it covers.
-  const QPoint crate = PlayfieldWidget::toPixels(480, 940);
+  const QPoint crate = unitsToPixels(480, 940);
   QLabel* jumps = find("jumps");
   ASSERT_TRUE(jumps->geometry().contains(crate));
   EXPECT_EQ(at(crate.x(), crate.y()), kCrateYellow);
   form->playfield()->repaint();
   frame = form->playfield()->inner()->grab().toImage();
   EXPECT_EQ(at(crate.x(), crate.y()), kGrass);
-  EXPECT_EQ(at(PlayfieldWidget::toPixels(5, 800).x(), PlayfieldWidget::toPixels(5, 800).y()),
-            kGrass);
+  EXPECT_EQ(at(unitsToPixels(5, 800).x(), unitsToPixels(5, 800).y()), kGrass);
 }
 
 TEST_F(PlayfieldRender, OnAFlipTickTheWhiteLinesShowJustAboveTheLedge) {
   state().frameTicks = 24;
   form->game().tick();
   frame = form->playfield()->inner()->grab().toImage();
-  const int ledge = PlayfieldWidget::toPixels(0, 800).y();
-  const int flash = PlayfieldWidget::toPixels(0, 799).y();
+  const int ledge = unitsToPixels(0, 800).y();
+  const int flash = unitsToPixels(0, 799).y();
   ASSERT_EQ(flash, ledge - 1);
   EXPECT_EQ(at(5, flash), QColor(Qt::white));
-  EXPECT_EQ(at(PlayfieldWidget::toPixels(450, 0).x(), flash), kGrass);
+  EXPECT_EQ(at(unitsToPixels(450, 0).x(), flash), kGrass);
 }
 
 }  // namespace
