@@ -3,6 +3,7 @@
 #include <string>
 
 #include "design/display_store.h"
+#include "play/once_report.h"
 #include "win32/registry_key.h"
 
 // The display choice, kept per user apart from the four options, as two REG_DWORD values of
@@ -14,6 +15,7 @@ class RegistryDisplayStore final : public DisplayStore {
  public:
   static constexpr char kDefaultKeyPath[] = "Software\\Zundabar";
 
+  // Without a report the lines go to the game's report.
   explicit RegistryDisplayStore(std::string keyPath = kDefaultKeyPath,
                                 OnceReport::Report report = {});
 
