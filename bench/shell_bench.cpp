@@ -14,10 +14,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "design/display_rules.h"
 #include "game/time_mixed_random.h"
 #include "tests/fakes/fake_ports.h"
 #include "ui/game_font.h"
-#include "ui/main_window/display_modes.h"
 #include "ui/main_window/lazy_wave_player.h"
 #include "ui/main_window/main_window.h"
 
@@ -121,7 +121,8 @@ int main(int argc, char** argv) {
   form.start();
   frame(form, "frame_us");
   // The same at the largest zoom a 1920 x 1080 screen takes.
-  form.showZoomed(DisplayModes::largestZoomFitting(QSize(1920, 1080)), false);
+  const QSize design = MainWindow::designGeometry().size();
+  form.showZoomed(largestZoomFitting({1920, 1080}, {design.width(), design.height()}), false);
   frame(form, "frame_zoom_us");
   form.showZoomed(1, false);
   period(form, ticks);

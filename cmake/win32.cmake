@@ -39,7 +39,7 @@ add_library(zundabar_win32_windows STATIC
   win32/common_controls.cpp
   win32/design_fonts.cpp
   win32/designed_window.cpp
-  win32/display_modes.cpp
+  win32/display_menu.cpp
   win32/dpi.cpp
   win32/gdi_picture.cpp
   win32/main_window.cpp

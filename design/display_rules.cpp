@@ -19,6 +19,22 @@ PixelRect fullScreenPicture(PixelSize screen, PixelSize design, int zoom) {
   return {half(screen.width - width), half(screen.height - height), width, height};
 }
 
+std::vector<PixelRect> blackBars(PixelSize client, PixelRect picture) {
+  // Only the part of the picture inside the client area leaves a hole.
+  const int left = std::clamp(picture.x, 0, client.width);
+  const int top = std::clamp(picture.y, 0, client.height);
+  const int right = std::clamp(picture.x + picture.width, left, client.width);
+  const int bottom = std::clamp(picture.y + picture.height, top, client.height);
+  std::vector<PixelRect> bars;
+  for (const PixelRect bar : {PixelRect{0, 0, client.width, top},
+                              PixelRect{0, bottom, client.width, client.height - bottom},
+                              PixelRect{0, top, left, bottom - top},
+                              PixelRect{right, top, client.width - right, bottom - top}}) {
+    if (bar.width > 0 && bar.height > 0) bars.push_back(bar);
+  }
+  return bars;
+}
+
 namespace {
 
 int placeAlong(int start, int length, int areaStart, int areaLength) {
@@ -71,19 +87,23 @@ std::vector<DisplayMenuEntry> displayMenu(DisplayChoice current, int largestWind
   for (const auto& [text, keys, command] :
        {std::tuple{kZoomInText, "Ctrl++", DisplayCommand::ZoomIn},
         std::tuple{kZoomOutText, "Ctrl+-", DisplayCommand::ZoomOut}}) {
-    menu.push_back({std::string(text), keys, after(command), after(command) != current});
+    DisplayMenuEntry step{std::string(text), keys, after(command), after(command) != current};
+    step.command = command;
+    menu.push_back(step);
   }
   for (int zoom = 1; zoom <= std::max(1, largestWindowZoom); ++zoom) {
     DisplayMenuEntry factor{zoomFactorText(zoom), zoom == 1 ? "Ctrl+0" : "",
                             windowAtZoom(zoom, largestWindowZoom)};
     factor.checked = factor.choice == current;
     factor.separatorBefore = zoom == 1;
+    if (zoom == 1) factor.command = DisplayCommand::ActualSize;
     menu.push_back(factor);
   }
   DisplayMenuEntry fullScreen{std::string(kFullScreenText), std::string(kFullScreenKeysText),
                               after(DisplayCommand::ToggleFullScreen)};
   fullScreen.checked = current.fullScreen;
   fullScreen.separatorBefore = true;
+  fullScreen.command = DisplayCommand::ToggleFullScreen;
   menu.push_back(fullScreen);
   return menu;
 }

@@ -26,6 +26,9 @@ int largestZoomFitting(PixelSize area, PixelSize design, PixelSize frame = {});
 
 // Where the zoomed picture's top-left corner lies full screen: centred, the rest black.
 PixelRect fullScreenPicture(PixelSize screen, PixelSize design, int zoom);
+// The black bars that fill the client area around the picture: above, below, left and right of
+// it, leaving out those of no size (all of them when the picture covers the client area).
+std::vector<PixelRect> blackBars(PixelSize client, PixelRect picture);
 
 // Where a window's frame goes so that it lies inside the area: where it is when it already does;
 // the right and bottom edges come inside first, so that a window larger than the area keeps its
@@ -59,6 +62,8 @@ struct DisplayMenuEntry {
   bool enabled = true;
   bool checked = false;
   bool separatorBefore = false;
+  // The command whose keys make the same choice, for the entries that show keys.
+  std::optional<DisplayCommand> command = std::nullopt;
 };
 
 // Zoom in, zoom out, every factor from 1x to the largest that fits, and full screen.

@@ -5,6 +5,7 @@
 
 #include "design/main_window_design.h"
 #include "win32/common_controls.h"
+#include "win32/display_menu.h"
 #include "win32/dpi.h"
 #include "win32/key_routing.h"
 #include "win32/monitor.h"
@@ -51,14 +52,14 @@ void MainWindow::registerClasses(HINSTANCE instance) {
 }
 
 MainWindow::MainWindow(HINSTANCE instance, KeyRules& keys, SettingsStore& store, WavePlayer& player,
-                       RandomSource& random, RegistryDisplayStore& displayStore,
+                       RandomSource& random, DisplayStore& displayStore,
                        std::string optionsLocation)
     : instance_(instance),
       keys_(keys),
       optionsLocation_(std::move(optionsLocation)),
       playfield_(labels_),
       session_(SessionPorts{keys, playfield_, *this, store, player, random}),
-      display_(*this, displayStore) {
+      display_(*this, monitor_, displayStore) {
   // Every label of the design, those on the playfield and those below it.
   for (const ControlDesign& c : mainWindowDesign().controls) {
     if (c.kind != ControlKind::Label) continue;
@@ -129,15 +130,21 @@ PixelSize MainWindow::frameSize() const {
   return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
-void MainWindow::showZoomed(int zoom, std::optional<PixelRect> fullScreenOn) {
-  const bool fullScreen = fullScreenOn.has_value();
+PixelRect MainWindow::frame() const {
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  return toPixelRect(frame);
+}
+
+void MainWindow::moveFrameTo(int x, int y) {
+  SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::showZoomed(int zoom, bool fullScreen) {
+  // The monitor it lies on before its frame changes.
+  const PixelRect screen = monitorAreas(window_).whole;
   const bool styleChanges = fullScreen != fullScreen_;
   if (styleChanges) {
-    if (fullScreen) {
-      RECT frame{};
-      GetWindowRect(window_, &frame);
-      windowedPlace_ = {frame.left, frame.top};
-    }
     const LONG_PTR visible = GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE;
     SetWindowLongPtrW(window_, GWL_STYLE, (fullScreen ? kFullScreenStyle : kStyle) | visible);
   }
@@ -145,16 +152,15 @@ void MainWindow::showZoomed(int zoom, std::optional<PixelRect> fullScreenOn) {
   zoom_ = zoom;
   const PixelRect client = scaledClient(mainWindowDesign(), scale());
   if (fullScreen) {
-    const PixelRect centred =
-        fullScreenPicture({fullScreenOn->width, fullScreenOn->height}, designSize(), zoom);
+    const PixelRect centred = fullScreenPicture({screen.width, screen.height}, designSize(), zoom);
     picture_ = {centred.x, centred.y, client.width, client.height};
   } else {
     picture_ = {0, 0, client.width, client.height};
   }
   layOutPicture();
   if (fullScreen) {
-    SetWindowPos(window_, HWND_TOP, fullScreenOn->x, fullScreenOn->y, fullScreenOn->width,
-                 fullScreenOn->height, SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    SetWindowPos(window_, HWND_TOP, screen.x, screen.y, screen.width, screen.height,
+                 SWP_NOACTIVATE | SWP_FRAMECHANGED);
   } else {
     fitWindowedFrame(styleChanges);
   }
@@ -163,13 +169,12 @@ void MainWindow::showZoomed(int zoom, std::optional<PixelRect> fullScreenOn) {
   if (aboutWindow()) about_->setZoom(zoom_);
 }
 
-void MainWindow::fitWindowedFrame(bool backInPlace) {
+void MainWindow::fitWindowedFrame(bool frameChanged) {
   const RECT outer =
       outerForClient({0, 0, picture_.width, picture_.height}, kStyle, 0, static_cast<UINT>(dpi_));
-  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  flags |= backInPlace ? SWP_FRAMECHANGED : SWP_NOMOVE;
-  SetWindowPos(window_, nullptr, windowedPlace_.x, windowedPlace_.y, outer.right - outer.left,
-               outer.bottom - outer.top, flags);
+  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE;
+  if (frameChanged) flags |= SWP_FRAMECHANGED;
+  SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top, flags);
 }
 
 void MainWindow::layOutPicture() {
@@ -315,11 +320,10 @@ void MainWindow::paintBars(HDC dc) {
   // The window's face lies under the picture only; black bars surround it.
   RECT area;
   GetClientRect(window_, &area);
-  const int saved = SaveDC(dc);
-  ExcludeClipRect(dc, picture_.x, picture_.y, picture_.x + picture_.width,
-                  picture_.y + picture_.height);
-  FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  RestoreDC(dc, saved);
+  for (const PixelRect& bar : blackBars({area.right, area.bottom}, picture_)) {
+    const RECT r = toRect(bar);
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  }
 }
 
 void MainWindow::paintLabels(HDC dc) {
@@ -374,7 +378,6 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       dpi_ = HIWORD(wParam);
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
       if (!fullScreen_) {
-        windowedPlace_ = {suggested->left, suggested->top};
         SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       }
@@ -388,7 +391,10 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         at = {picture_.x, picture_.y};
         ClientToScreen(window_, &at);
       }
-      if (!session_.ended()) display_.showMenu(at);
+      if (session_.ended()) return 0;
+      if (const auto choice = chooseFromDisplayMenu(window_, at, display_.menu())) {
+        display_.choose(*choice);
+      }
       return 0;
     }
     case WM_CLOSE:

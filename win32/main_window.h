@@ -4,16 +4,16 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "design/display_controller.h"
 #include "play/key_rules.h"
 #include "play/play_session.h"
 #include "play/tick_pacer.h"
 #include "win32/about_window.h"
 #include "win32/design_fonts.h"
-#include "win32/display_modes.h"
+#include "win32/monitor.h"
 #include "win32/options_window.h"
 #include "win32/picture_control.h"
 #include "win32/playfield_window.h"
@@ -24,13 +24,13 @@
 // windows' events; it makes the options and About windows when the session asks. It is laid out
 // at its screen's resolution times its zoom, so that text is drawn at the resolution it is seen
 // at and pictures are enlarged pixel for pixel.
-class MainWindow final : public GameWindows {
+class MainWindow final : public GameWindows, public DisplayWindow {
  public:
   static void registerClasses(HINSTANCE instance);
 
   // optionsLocation: where the options are kept, which the About window tells.
   MainWindow(HINSTANCE instance, KeyRules& keys, SettingsStore& store, WavePlayer& player,
-             RandomSource& random, RegistryDisplayStore& displayStore, std::string optionsLocation);
+             RandomSource& random, DisplayStore& displayStore, std::string optionsLocation);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
@@ -50,11 +50,13 @@ class MainWindow final : public GameWindows {
   // A zoom or full-screen key pressed in one of the game's windows: true when it was one, which
   // then never goes further. It acts in the main window only, once per press.
   bool displayKey(const MSG& message);
-  // The window at a zoom, or full screen on that monitor area, the picture at the zoom there.
-  void showZoomed(int zoom, std::optional<PixelRect> fullScreenOn);
+  // The window at a zoom, or full screen on its monitor, the picture at the zoom there.
+  void showZoomed(int zoom, bool fullScreen) override;
   // The client area at the window's resolution and 1x, and how much the frame adds to it.
-  PixelSize designSize() const;
-  PixelSize frameSize() const;
+  PixelSize designSize() const override;
+  PixelSize frameSize() const override;
+  PixelRect frame() const override;
+  void moveFrameTo(int x, int y) override;
 
   void setCaption(LabelId label, const std::string& caption) override;
   void setBackColor(LabelId label, Rgb colour) override;
@@ -77,7 +79,7 @@ class MainWindow final : public GameWindows {
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void layOutPicture();
-  void fitWindowedFrame(bool move);
+  void fitWindowedFrame(bool frameChanged);
   void paintBars(HDC dc);
   int scale() const { return dpi_ * zoom_; }
   void paintLabels(HDC dc);
@@ -107,9 +109,8 @@ class MainWindow final : public GameWindows {
   bool fullScreen_ = false;
   // Where the design lies in the client area: all of it in a window, centred full screen.
   PixelRect picture_;
-  // Where the window's frame was before it went full screen.
-  POINT windowedPlace_{};
-  DisplayModes display_;
+  WindowMonitor monitor_{window_};
+  DisplayController display_;
   // Each timer's ticks keep their designed period on average, whatever the system's timer rounds.
   std::map<TimerId, TickPacer> pacers_;
 };

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "win32/report.h"
 #include "win32/system_error_text.h"
 
 namespace {
@@ -12,7 +13,8 @@ constexpr char kFullScreenValue[] = "FullScreen";
 }  // namespace
 
 RegistryDisplayStore::RegistryDisplayStore(std::string keyPath, OnceReport::Report report)
-    : key_(std::move(keyPath)), report_(std::move(report)) {}
+    : key_(std::move(keyPath)),
+      report_(report ? std::move(report) : OnceReport::Report(tellOnStderrOrDebugger)) {}
 
 bool RegistryDisplayStore::readValue(const char* name, DWORD smallest, DWORD largest,
                                      DWORD& number) {

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "play/outside_text.h"
-#include "win32/report.h"
 #include "win32/utf16.h"
 
 namespace {
@@ -71,11 +70,4 @@ LSTATUS setTextValue(HKEY key, const std::string& name, const std::string& text)
 LSTATUS setNumberValue(HKEY key, const std::string& name, DWORD number) {
   return RegSetValueExW(key, toUtf16(name).c_str(), 0, REG_DWORD,
                         reinterpret_cast<const BYTE*>(&number), sizeof number);
-}
-
-OnceReport::OnceReport(Report report)
-    : report_(report ? std::move(report) : Report(tellOnStderrOrDebugger)) {}
-
-void OnceReport::tell(const std::string& line) {
-  if (told_.insert(line).second) report_(line);
 }

@@ -4,9 +4,7 @@
 
 #include <cstddef>
 #include <functional>
-#include <set>
 #include <string>
-#include <string_view>
 
 // A key below HKEY_CURRENT_USER as the game's stores keep it: every read asks the registry and
 // takes no more than it expects, and a write creates the key when it is missing and sets the
@@ -38,17 +36,3 @@ class RegistryKey {
 
 LSTATUS setTextValue(HKEY key, const std::string& name, const std::string& text);
 LSTATUS setNumberValue(HKEY key, const std::string& name, DWORD number);
-
-// Passes each line on once: a value read afresh at every tick must not fill stderr.
-class OnceReport {
- public:
-  using Report = std::function<void(std::string_view line)>;
-
-  // Without a report the lines go to the game's report.
-  explicit OnceReport(Report report = {});
-  void tell(const std::string& line);
-
- private:
-  Report report_;
-  std::set<std::string> told_;
-};

@@ -1,55 +1,47 @@
 #include "win32/registry_store.h"
 
-#include <iterator>
-#include <utility>
-
-#include "game/option_rules.h"
 #include "win32/system_error_text.h"
 
-RegistryStore::RegistryStore(const std::string& root, Report report)
-    : key_(root + "\\" + options::kApplication + "\\" + options::kSection),
-      report_(std::move(report)) {}
+RegistryStore::RegistryStore(const std::string& root)
+    : key_(root + "\\" + options::kApplication + "\\" + options::kSection) {}
 
-std::string RegistryStore::get(const std::string& key) {
-  if (const auto held = unsaved_.find(key); held != unsaved_.end()) return held->second;
+OptionsStorage::Found RegistryStore::read(const std::string& key) {
+  Found found;
   std::string text;
-  const LSTATUS status = key_.readText(key, kMaxValueChars, text);
+  const LSTATUS status = key_.readText(key, options::kMaxOptionChars, text);
   switch (status) {
     case ERROR_SUCCESS:
-      return text;
+      found.text = std::move(text);
+      break;
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-      return {};
+      break;
     case ERROR_UNSUPPORTED_TYPE:
-      report_.tell("the option " + key + " in " + key_.shown() +
-                   " is not a text value; it is ignored and takes its default");
-      return {};
+      found.problems.push_back("the option " + key + " in " + key_.shown() +
+                               " is not a text value; it is ignored and takes its default");
+      break;
     case ERROR_MORE_DATA:
-      report_.tell("the option " + key + " in " + key_.shown() + " is longer than " +
-                   std::to_string(kMaxValueChars) +
-                   " characters; it is ignored and takes its default");
-      return {};
+      found.overLong = true;
+      break;
     default:
-      report_.tell("could not read the option " + key + " from " + key_.shown() + ": " +
-                   systemErrorText(status) + "; it takes its default");
-      return {};
+      found.problems.push_back("could not read the option " + key + " from " + key_.shown() + ": " +
+                               systemErrorText(status) + "; it takes its default");
+      break;
   }
+  return found;
 }
 
-void RegistryStore::save(const std::string& key, const std::string& text) {
-  unsaved_[key] = text;
-  const LSTATUS status = key_.write([&](HKEY settings) {
-    // Values held after earlier saves failed go in with this one.
-    LSTATUS own = ERROR_SUCCESS;
-    for (auto held = unsaved_.begin(); held != unsaved_.end();) {
-      const LSTATUS set = setTextValue(settings, held->first, held->second);
-      if (held->first == key) own = set;
-      held = set == ERROR_SUCCESS ? unsaved_.erase(held) : std::next(held);
+OptionsStorage::Written RegistryStore::write(const std::map<std::string, std::string>& values) {
+  Written written;
+  const LSTATUS opened = key_.write([&](HKEY settings) {
+    for (const auto& [key, text] : values) {
+      const LSTATUS set = setTextValue(settings, key, text);
+      if (set != ERROR_SUCCESS) written.failed[key] = systemErrorText(set);
     }
-    return own;
+    return ERROR_SUCCESS;
   });
-  if (status != ERROR_SUCCESS) {
-    report_.tell("could not save the option " + key + " to " + key_.shown() + ": " +
-                 systemErrorText(status) + "; the new value holds until the game ends");
+  if (opened != ERROR_SUCCESS) {
+    for (const auto& [key, text] : values) written.failed[key] = systemErrorText(opened);
   }
+  return written;
 }

@@ -4,10 +4,12 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
+#include <memory>
 #include <optional>
 
 #include "game/time_mixed_random.h"
 #include "play/key_rules.h"
+#include "play/options_store.h"
 #include "win32/key_routing.h"
 #include "win32/main_window.h"
 #include "win32/registry_display_store.h"
@@ -111,7 +113,9 @@ int runMessageLoop(MainWindow& main, KeyRules& keys) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  RegistryStore store(kVbSettingsRoot, [](std::string_view line) { tellOnStderrOrDebugger(line); });
+  auto registry = std::make_unique<RegistryStore>(kVbSettingsRoot);
+  const std::string optionsLocation = "HKEY_CURRENT_USER\\" + registry->keyPath();
+  OptionsStore store(std::move(registry), tellOnStderrOrDebugger);
   RegistryDisplayStore displayStore;
   PlaySoundWavePlayer player;
   TimeMixedRandom random;
@@ -119,8 +123,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   MainWindow::registerClasses(instance);
   int status = 1;
   {
-    MainWindow main(instance, keys, store, player, random, displayStore,
-                    "HKEY_CURRENT_USER\\" + store.keyPath());
+    MainWindow main(instance, keys, store, player, random, displayStore, optionsLocation);
     if (main.open(showCommand)) {
       const FineTimerResolution resolution;
       status = runMessageLoop(main, keys);

@@ -19,6 +19,16 @@ TEST(DisplayRules, FullScreenCentresThePictureWithAnOddPixelBeforeIt) {
   EXPECT_EQ(fullScreenPicture({1921, 1081}, kDesign, 2), (PixelRect{469, 43, 984, 996}));
 }
 
+TEST(DisplayRules, BlackBarsFillWhatThePictureLeavesOfTheClientArea) {
+  EXPECT_TRUE(blackBars(kDesign, {0, 0, 492, 498}).empty());
+  EXPECT_EQ(blackBars({1920, 1080}, {468, 42, 984, 996}),
+            (std::vector<PixelRect>{
+                {0, 0, 1920, 42}, {0, 1038, 1920, 42}, {0, 42, 468, 996}, {1452, 42, 468, 996}}));
+  // Where the picture overhangs the screen there is no bar.
+  EXPECT_EQ(blackBars({500, 300}, {4, -99, 492, 498}),
+            (std::vector<PixelRect>{{0, 0, 4, 300}, {496, 0, 4, 300}}));
+}
+
 TEST(DisplayRules, AWindowIsMovedInsideWithItsTopLeftCornerWinning) {
   EXPECT_EQ(placeInside({10, 10, 100, 100}, {0, 0, 800, 600}), (PixelRect{10, 10, 100, 100}));
   EXPECT_EQ(placeInside({750, 550, 100, 100}, {0, 0, 800, 600}), (PixelRect{700, 500, 100, 100}));

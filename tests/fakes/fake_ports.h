@@ -13,6 +13,7 @@
 #include "game/playfield.h"
 #include "game/random_source.h"
 #include "game/settings_store.h"
+#include "play/options_storage.h"
 #include "play/wave_player.h"
 
 // Keys held for the next tick, and presses already released that count once; each query is
@@ -147,4 +148,30 @@ class FakeWavePlayer : public WavePlayer {
  public:
   std::vector<std::string> played;
   void play(const std::string& fileName) override { played.push_back(fileName); }
+};
+
+// A platform's options storage in memory: a read finds what the test put in `found`, or else
+// what was written; a write of a key in `refused` fails with that reason.
+class FakeOptionsStorage : public OptionsStorage {
+ public:
+  std::map<std::string, Found> found;
+  std::map<std::string, std::string> values;
+  std::map<std::string, std::string> refused;
+
+  Found read(const std::string& key) override {
+    if (found.count(key) != 0) return found[key];
+    return {values.count(key) != 0 ? std::optional(values[key]) : std::nullopt, false, {}};
+  }
+  Written write(const std::map<std::string, std::string>& given) override {
+    Written written;
+    for (const auto& [key, text] : given) {
+      if (refused.count(key) != 0) {
+        written.failed[key] = refused[key];
+      } else {
+        values[key] = text;
+      }
+    }
+    return written;
+  }
+  std::string shownLocation() const override { return "the store"; }
 };

@@ -5,9 +5,11 @@
 // The access lists in text form; it needs the declarations of windows.h before it.
 #include <sddl.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "play/options_store.h"
 #include "win32/registry_store.h"
 #include "win32/utf16.h"
 
@@ -95,7 +97,7 @@ TEST_F(RegistryDisplayStoreTest, DamagedValuesReadAsTheWindowAtOneTimesToldOnceE
 }
 
 TEST_F(RegistryDisplayStoreTest, SavesLeaveTheOptionsKeyAloneAndARefusedSaveIsTold) {
-  RegistryStore options(root, [](std::string_view) {});
+  OptionsStore options(std::make_unique<RegistryStore>(root), [](std::string_view) {});
   options.save("Jump", "7");
   store.save({2, false});
   HKEY settings = nullptr;

@@ -5,9 +5,11 @@
 // The access lists in text form; it needs the declarations of windows.h before it.
 #include <sddl.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "play/options_store.h"
 #include "win32/utf16.h"
 
 namespace {
@@ -20,7 +22,8 @@ class RegistryStoreTest : public ::testing::Test {
       std::string(::testing::UnitTest::GetInstance()->current_test_info()->name());
   const std::wstring settings = toUtf16(root + "\\ZNDBR\\Settings");
   std::vector<std::string> told;
-  RegistryStore store{root, [this](std::string_view line) { told.emplace_back(line); }};
+  OptionsStore store{std::make_unique<RegistryStore>(root),
+                     [this](std::string_view line) { told.emplace_back(line); }};
 
   void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, toUtf16(root).c_str()); }
 

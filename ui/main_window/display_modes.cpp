@@ -6,10 +6,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
-#include <algorithm>
 
 #include "ui/main_window/main_window.h"
-#include "ui/window_parts.h"
 
 namespace {
 
@@ -17,19 +15,22 @@ QString text(std::string_view shared) {
   return QString::fromUtf8(shared.data(), static_cast<qsizetype>(shared.size()));
 }
 
+PixelRect toPixelRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
 }  // namespace
 
 DisplayModes::DisplayModes(MainWindow& window, DisplayFile file)
-    : window_(window), file_(std::move(file)) {
+    : window_(window), file_(std::move(file)), controller_(*this, *this, file_) {
   // The keypad's keys match too; Ctrl+= is Ctrl+Plus without Shift.
   zoomIn_ = addAction(text(kZoomInText), {QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal},
-                      [this] { zoomBy(1); });
-  zoomOut_ = addAction(text(kZoomOutText), {QKeySequence::ZoomOut}, [this] { zoomBy(-1); });
-  actualSize_ = addAction(text(zoomFactorText(1)), {Qt::CTRL | Qt::Key_0}, [this] { zoomTo(1); });
+                      DisplayCommand::ZoomIn);
+  zoomOut_ = addAction(text(kZoomOutText), {QKeySequence::ZoomOut}, DisplayCommand::ZoomOut);
+  actualSize_ =
+      addAction(text(zoomFactorText(1)), {Qt::CTRL | Qt::Key_0}, DisplayCommand::ActualSize);
   // A tab in the text names both keys where the menu shows keys.
   fullScreen_ = addAction(text(kFullScreenText) + '\t' + text(kFullScreenKeysText),
                           {Qt::Key_F11, Qt::ALT | Qt::Key_Return, Qt::ALT | Qt::Key_Enter},
-                          [this] { toggleFullScreen(); });
+                          DisplayCommand::ToggleFullScreen);
   actualSize_->setCheckable(true);
   fullScreen_->setCheckable(true);
   window_.installEventFilter(this);
@@ -38,61 +39,60 @@ DisplayModes::DisplayModes(MainWindow& window, DisplayFile file)
 }
 
 QAction* DisplayModes::addAction(const QString& text, const QList<QKeySequence>& keys,
-                                 const std::function<void()>& act) {
+                                 DisplayCommand command) {
   auto* action = new QAction(text, &window_);
   action->setShortcuts(keys);
   action->setShortcutVisibleInContextMenu(true);
   // One press, one step: a held key's repeats do nothing.
   action->setAutoRepeat(false);
-  connect(action, &QAction::triggered, this, act);
+  connect(action, &QAction::triggered, this, [this, command] { apply(command); });
   // On the window, so that the keys work whether or not the menu is open.
   window_.addAction(action);
   return action;
 }
 
-int DisplayModes::largestZoomFitting(QSize area, QSize frame) {
+QAction* DisplayModes::keyedAction(DisplayCommand command) const {
+  switch (command) {
+    case DisplayCommand::ZoomIn:
+      return zoomIn_;
+    case DisplayCommand::ZoomOut:
+      return zoomOut_;
+    case DisplayCommand::ActualSize:
+      return actualSize_;
+    case DisplayCommand::ToggleFullScreen:
+      break;
+  }
+  return fullScreen_;
+}
+
+void DisplayModes::restore() { controller_.restore(); }
+
+void DisplayModes::apply(DisplayCommand command) { controller_.apply(command); }
+
+PixelSize DisplayModes::designSize() const {
   const QSize design = MainWindow::designGeometry().size();
-  return ::largestZoomFitting({area.width(), area.height()}, {design.width(), design.height()},
-                              {frame.width(), frame.height()});
+  return {design.width(), design.height()};
 }
 
-int DisplayModes::largestWindowZoom() const {
-  const bool framed = window_.isVisible() && !window_.isFullScreenPicture();
-  return largestZoomFitting(window_.screen()->availableGeometry().size(),
-                            framed ? window_.frameGeometry().size() - window_.size() : QSize());
+PixelSize DisplayModes::frameSize() const {
+  // Before its first showing, and full screen, the window has no frame Qt knows of.
+  if (!window_.isVisible() || window_.isFullScreenPicture()) return {};
+  const QSize frame = window_.frameGeometry().size() - window_.size();
+  return {frame.width(), frame.height()};
 }
 
-int DisplayModes::fullScreenZoom() const {
-  return largestZoomFitting(window_.screen()->geometry().size());
-}
+PixelRect DisplayModes::frame() const { return toPixelRect(window_.frameGeometry()); }
 
-void DisplayModes::restore() {
-  DisplayChoice choice = file_.load();
-  choice.zoom = std::min(choice.zoom, largestWindowZoom());
-  choice_ = choice;
-  window_.showZoomed(choice.fullScreen ? fullScreenZoom() : choice.zoom, choice.fullScreen);
-  keepOnScreen();
-}
+// A window's position is that of its frame.
+void DisplayModes::moveFrameTo(int x, int y) { window_.move(x, y); }
 
-void DisplayModes::zoomBy(int step) { zoomTo(choice_.zoom + step); }
+// Full screen the window covers its own screen, the one wholeScreen names.
+void DisplayModes::showZoomed(int zoom, bool fullScreen) { window_.showZoomed(zoom, fullScreen); }
 
-void DisplayModes::zoomTo(int zoom) { show({std::clamp(zoom, 1, largestWindowZoom()), false}); }
+PixelRect DisplayModes::wholeScreen() const { return toPixelRect(window_.screen()->geometry()); }
 
-void DisplayModes::toggleFullScreen() { show({choice_.zoom, !choice_.fullScreen}); }
-
-void DisplayModes::show(DisplayChoice choice) {
-  if (choice == choice_ && window_.isFullScreenPicture() == choice.fullScreen) return;
-  choice_ = choice;
-  window_.showZoomed(choice.fullScreen ? fullScreenZoom() : choice.zoom, choice.fullScreen);
-  keepOnScreen();
-  file_.save(choice_);
-}
-
-void DisplayModes::keepOnScreen() {
-  if (choice_.fullScreen) return;
-  const QRect frame = window_.frameGeometry();
-  const QPoint shift = placeInside(frame, window_.screen()->availableGeometry()) - frame.topLeft();
-  if (!shift.isNull()) window_.move(window_.pos() + shift);
+PixelRect DisplayModes::workArea() const {
+  return toPixelRect(window_.screen()->availableGeometry());
 }
 
 void DisplayModes::fillMenu() {
@@ -100,22 +100,27 @@ void DisplayModes::fillMenu() {
   if (!menu_) {
     menu_ = new QMenu(&window_);
     menu_->setObjectName("displayMenu");
+    // A greyed entry's keys work again once the menu is gone.
+    connect(menu_, &QMenu::aboutToHide, this, [this] {
+      for (QAction* keyed : {zoomIn_, zoomOut_, actualSize_, fullScreen_}) keyed->setEnabled(true);
+    });
   }
   menu_->clear();
-  menu_->addAction(zoomIn_);
-  menu_->addAction(zoomOut_);
-  menu_->addSeparator();
-  menu_->addAction(actualSize_);
-  for (int zoom = 2; zoom <= largestWindowZoom(); ++zoom) {
-    QAction* factor =
-        menu_->addAction(text(zoomFactorText(zoom)), this, [this, zoom] { zoomTo(zoom); });
-    factor->setCheckable(true);
-    factor->setChecked(!choice_.fullScreen && zoom == choice_.zoom);
+  for (const DisplayMenuEntry& entry : controller_.menu()) {
+    if (entry.separatorBefore) menu_->addSeparator();
+    QAction* action = nullptr;
+    if (entry.command) {
+      // The keys' own action, so that the menu shows its keys.
+      action = keyedAction(*entry.command);
+      menu_->addAction(action);
+    } else {
+      action = menu_->addAction(text(entry.text), this,
+                                [this, choice = entry.choice] { controller_.choose(choice); });
+      action->setCheckable(true);
+    }
+    action->setEnabled(entry.enabled);
+    action->setChecked(entry.checked);
   }
-  actualSize_->setChecked(!choice_.fullScreen && choice_.zoom == 1);
-  menu_->addSeparator();
-  menu_->addAction(fullScreen_);
-  fullScreen_->setChecked(choice_.fullScreen);
 }
 
 bool DisplayModes::isDisplayKey(const QKeyEvent& key) const {

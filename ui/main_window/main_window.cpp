@@ -171,7 +171,6 @@ void MainWindow::quit() { QCoreApplication::exit(0); }
 
 void MainWindow::showZoomed(int zoom, bool fullScreen) {
   if (fullScreen) {
-    if (!fullScreen_) windowedPos_ = pos();
     const QRect screenArea = screen()->geometry();
     const QSize design = designGeometry().size();
     const PixelRect picture = fullScreenPicture({screenArea.width(), screenArea.height()},
@@ -184,7 +183,6 @@ void MainWindow::showZoomed(int zoom, bool fullScreen) {
   } else {
     if (fullScreen_) setWindowState(windowState() & ~Qt::WindowFullScreen);
     zoomPicture(zoom, QPoint());
-    if (fullScreen_) move(windowedPos_);
   }
   fullScreen_ = fullScreen;
   update();
@@ -206,9 +204,11 @@ void MainWindow::zoomPicture(int zoom, QPoint origin) {
 
 void MainWindow::paintEvent(QPaintEvent*) {
   // The window's face lies under the picture only; full screen, black bars surround it.
-  if (picture_ == rect()) return;
+  const std::vector<PixelRect> bars = blackBars(
+      {width(), height()}, {picture_.x(), picture_.y(), picture_.width(), picture_.height()});
+  if (bars.empty()) return;
   QPainter painter(this);
-  for (const QRect& bar : QRegion(rect()) - QRegion(picture_)) painter.fillRect(bar, Qt::black);
+  for (const PixelRect& bar : bars) painter.fillRect(toQRect(bar), Qt::black);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

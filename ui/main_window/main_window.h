@@ -66,9 +66,9 @@ class MainWindow final : public QWidget, public GameWindows {
   void destroyWindow(SecondaryWindow window) override;
   void quit() override;
 
-  // Shows the window and its picture enlarged by a whole factor: in a window of that size, or
-  // full screen with the picture centred on black. The options window, the About window and the
-  // message box open at the same factor.
+  // Shows the window and its picture enlarged by a whole factor: in a window of that size where
+  // it is, or covering its screen with the picture centred on black. The options window, the
+  // About window and the message box open at the same factor.
   void showZoomed(int zoom, bool fullScreen);
   int zoom() const { return zoom_; }
   bool isFullScreenPicture() const { return fullScreen_; }
@@ -99,5 +99,4 @@ class MainWindow final : public QWidget, public GameWindows {
   int zoom_ = 1;
   bool fullScreen_ = false;
   QRect picture_{QPoint(), designGeometry().size()};
-  QPoint windowedPos_;
 };

@@ -32,7 +32,7 @@ QString DisplayFile::defaultPath() {
 
 std::string DisplayFile::localPath() const { return QFile::encodeName(path_).toStdString(); }
 
-DisplayChoice DisplayFile::load() const {
+DisplayChoice DisplayFile::load() {
   const std::string path = localPath();
   const FileContents file = readRegularFile(path, kMaxFileBytes);
   switch (file.state) {
@@ -58,7 +58,7 @@ DisplayChoice DisplayFile::load() const {
   return *choice;
 }
 
-void DisplayFile::save(const DisplayChoice& choice) const {
+void DisplayFile::save(const DisplayChoice& choice) {
   const std::string text = displayChoiceText(choice);
   const std::string path = localPath();
   std::string why;

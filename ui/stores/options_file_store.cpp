@@ -18,7 +18,7 @@
 
 #include "game/option_rules.h"
 #include "play/options_file_text.h"
-#include "ui/stderr_report.h"
+#include "play/outside_text.h"
 #include "ui/stores/guarded_file.h"
 
 namespace {
@@ -164,11 +164,6 @@ void removeLeftoverTemporaries(const std::string& target) {
   ::closedir(folder);
 }
 
-std::size_t characterCount(const std::string& utf8) {
-  return static_cast<std::size_t>(
-      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
 }  // namespace
 
 OptionsFileStore::OptionsFileStore(std::string path) : OptionsFileStore(std::move(path), {}) {}
@@ -181,60 +176,53 @@ OptionsFileStore::OptionsFileStore(std::string path, DiskCalls calls)
   }
 }
 
-void OptionsFileStore::tellOnce(const std::string& line) {
-  if (told_.insert(line).second) tellOnStderr(line);
-}
+std::string OptionsFileStore::shownLocation() const { return printable(path_); }
 
-std::string OptionsFileStore::get(const std::string& key) {
+OptionsStorage::Found OptionsFileStore::read(const std::string& key) {
   using State = OptionsContents::State;
-  if (const auto held = unsaved_.find(key); held != unsaved_.end()) return held->second;
   OptionsContents contents = readOptions(path_);
-  const std::string file = printable(path_);
+  const std::string file = shownLocation();
+  Found found;
   switch (contents.state) {
     case State::Missing:
-      return {};
+      return found;
     case State::NotRegular:
-      tellOnce("the options file " + file + " is " + contents.why +
-               ", not a regular file; the options take their defaults");
-      return {};
+      found.problems.push_back("the options file " + file + " is " + contents.why +
+                               ", not a regular file; the options take their defaults");
+      return found;
     case State::Unreadable:
-      tellOnce("could not read the options file " + file + ": " + contents.why +
-               "; the options take their defaults");
-      return {};
+      found.problems.push_back("could not read the options file " + file + ": " + contents.why +
+                               "; the options take their defaults");
+      return found;
     case State::Damaged:
-      tellOnce("the options file " + file + " is damaged (" + contents.why +
-               "); the options take their defaults, and it is kept beside the new file when an "
-               "option is saved");
-      return {};
+      found.problems.push_back(
+          "the options file " + file + " is damaged (" + contents.why +
+          "); the options take their defaults, and it is kept beside the new file when an "
+          "option is saved");
+      return found;
     case State::Text:
       break;
   }
   const OptionsFileText text(std::move(contents.bytes));
   if (const int line = text.firstDamagedLine(); line != 0) {
-    tellOnce("line " + std::to_string(line) + " of the options file " + file +
-             " is damaged; the options on the other lines are used");
+    found.problems.push_back("line " + std::to_string(line) + " of the options file " + file +
+                             " is damaged; the options on the other lines are used");
   }
-  std::string value = text.value(options::kSection, key).value_or("");
-  if (const std::size_t length = characterCount(value); length > options::kMaxOptionChars) {
-    tellOnce("the option " + key + " in " + file + " is " + std::to_string(length) +
-             " characters long; it is ignored and takes its default");
-    return {};
-  }
-  return value;
+  found.text = text.value(options::kSection, key);
+  return found;
 }
 
-void OptionsFileStore::save(const std::string& key, const std::string& text) {
-  unsaved_[key] = text;
+OptionsStorage::Written OptionsFileStore::write(const std::map<std::string, std::string>& values) {
+  Written written;
   std::string why;
-  if (writeUnsaved(why)) {
-    unsaved_.clear();
-    return;
+  if (!writeValues(values, written, why)) {
+    for (const auto& [key, value] : values) written.failed[key] = printable(why);
   }
-  tellOnce("could not save the option " + key + " to " + printable(path_) + ": " + printable(why) +
-           "; the new value holds until the game ends");
+  return written;
 }
 
-bool OptionsFileStore::writeUnsaved(std::string& why) {
+bool OptionsFileStore::writeValues(const std::map<std::string, std::string>& values,
+                                   Written& written, std::string& why) {
   using State = OptionsContents::State;
   GuardedSave save(path_, calls_);
   if (save.failed()) {
@@ -254,7 +242,7 @@ bool OptionsFileStore::writeUnsaved(std::string& why) {
     return false;
   }
   OptionsFileText text(old.state == State::Text ? std::move(old.bytes) : std::string());
-  for (const auto& [key, value] : unsaved_) text.setValue(options::kSection, key, value);
+  for (const auto& [key, value] : values) text.setValue(options::kSection, key, value);
   if (!save.write(text.text())) {
     why = save.why();
     return false;
@@ -275,8 +263,9 @@ bool OptionsFileStore::writeUnsaved(std::string& why) {
     why = save.why();
   }
   if (!kept.empty() && (replaced || !secondName)) {
-    tellOnce("the options file " + printable(target) + " was damaged; it is kept as " +
-             printable(kept) + (replaced ? " and a new one is written" : ""));
+    written.problems.push_back("the options file " + printable(target) +
+                               " was damaged; it is kept as " + printable(kept) +
+                               (replaced ? " and a new one is written" : ""));
   }
   return replaced;
 }

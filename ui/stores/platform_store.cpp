@@ -2,10 +2,15 @@
 
 #include <QtGlobal>
 
+#include "play/options_store.h"
+#include "ui/stderr_report.h"
+
 #if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
 #include "ui/stores/qsettings_store.h"
 
-std::unique_ptr<SettingsStore> makePlatformStore() { return std::make_unique<QSettingsStore>(); }
+std::unique_ptr<SettingsStore> makePlatformStore() {
+  return std::make_unique<OptionsStore>(std::make_unique<QSettingsStore>(), tellOnStderr);
+}
 
 QString platformStoreLocation() { return QSettingsStore::location(); }
 
@@ -17,8 +22,9 @@ QString platformStoreLocation() { return QSettingsStore::location(); }
 #include "ui/stores/options_file_store.h"
 
 std::unique_ptr<SettingsStore> makePlatformStore() {
-  return std::make_unique<OptionsFileStore>(
-      QFile::encodeName(platformStoreLocation()).toStdString());
+  return std::make_unique<OptionsStore>(
+      std::make_unique<OptionsFileStore>(QFile::encodeName(platformStoreLocation()).toStdString()),
+      tellOnStderr);
 }
 
 // The path QSettings gives the same options: it must not be asked, since it reads the whole

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "game/option_rules.h"
-#include "ui/stderr_report.h"
+#include "play/outside_text.h"
 
 namespace {
 
@@ -21,38 +21,30 @@ std::unique_ptr<QSettings> openStore() {
 
 QString QSettingsStore::location() { return openStore()->fileName(); }
 
-void QSettingsStore::tellOnce(const std::string& line) {
-  if (told_.insert(line).second) tellOnStderr(line);
-}
+std::string QSettingsStore::shownLocation() const { return printable(location().toStdString()); }
 
-std::string QSettingsStore::get(const std::string& key) {
-  if (const auto held = unsaved_.find(key); held != unsaved_.end()) return held->second;
+OptionsStorage::Found QSettingsStore::read(const std::string& key) {
   const auto settings = openStore();
-  const QString text = settings->value(QString::fromStdString(key)).toString();
-  const std::string where = printable(settings->fileName().toStdString());
+  const QVariant value = settings->value(QString::fromStdString(key));
+  Found found;
   if (settings->status() != QSettings::NoError) {
-    tellOnce("could not read the options in " + where + "; missing options take their defaults");
+    found.problems.push_back("could not read the options in " + shownLocation() +
+                             "; missing options take their defaults");
   }
-  if (static_cast<std::size_t>(text.size()) > options::kMaxOptionChars) {
-    tellOnce("the option " + key + " in " + where + " is " + std::to_string(text.size()) +
-             " characters long; it is ignored and takes its default");
-    return {};
-  }
-  return text.toStdString();
+  if (value.isValid()) found.text = value.toString().toStdString();
+  return found;
 }
 
-void QSettingsStore::save(const std::string& key, const std::string& text) {
+OptionsStorage::Written QSettingsStore::write(const std::map<std::string, std::string>& values) {
   const auto settings = openStore();
-  settings->setValue(QString::fromStdString(key), QString::fromStdString(text));
-  settings->sync();
-  if (settings->status() == QSettings::NoError) {
-    unsaved_.erase(key);
-    return;
+  for (const auto& [key, text] : values) {
+    settings->setValue(QString::fromStdString(key), QString::fromStdString(text));
   }
-  unsaved_[key] = text;
+  settings->sync();
+  Written written;
+  if (settings->status() == QSettings::NoError) return written;
   const char* why =
       settings->status() == QSettings::AccessError ? "it cannot be written" : "it is damaged";
-  tellOnce("could not save the option " + key + " to " +
-           printable(settings->fileName().toStdString()) + ": " + why +
-           "; the new value holds until the game ends");
+  for (const auto& [key, text] : values) written.failed[key] = why;
+  return written;
 }

@@ -1,25 +1,16 @@
 #pragma once
 
 #include <QString>
-#include <map>
-#include <set>
 
-#include "game/settings_store.h"
+#include "play/options_storage.h"
 
 // The options in the platform's own store through QSettings: the registry on Windows, the
-// preferences on macOS, which guard their data themselves. A problem is told once on stderr and
-// never stops the game: a value that cannot be read takes its default, one that cannot be saved
-// holds until the game ends.
-class QSettingsStore final : public SettingsStore {
+// preferences on macOS, which guard their data themselves.
+class QSettingsStore final : public OptionsStorage {
  public:
-  std::string get(const std::string& key) override;
-  void save(const std::string& key, const std::string& text) override;
+  Found read(const std::string& key) override;
+  Written write(const std::map<std::string, std::string>& values) override;
+  std::string shownLocation() const override;
   // Where the options live on this platform.
   static QString location();
-
- private:
-  void tellOnce(const std::string& line);
-
-  std::map<std::string, std::string> unsaved_;
-  std::set<std::string> told_;
 };

@@ -22,6 +22,19 @@ class DisplayModesTest : public MainWindowFixture {
     file.close();
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
+
+  // Right-clicks the playfield: each entry's text and whether it can be chosen.
+  QStringList rightClick(DisplayModes& modes) {
+    const QPoint at(100, 100);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, form->mapToGlobal(at));
+    QApplication::sendEvent(form->playfield(), &click);
+    QStringList entries;
+    for (QAction* a : modes.menu()->actions())
+      if (!a->isSeparator())
+        entries << a->text().section('\t', 0, 0) + (a->isEnabled() ? "" : " (greyed)");
+    modes.menu()->close();
+    return entries;
+  }
 };
 
 TEST_F(DisplayModesTest, TheRememberedChoiceComesBackWithAZoomThatStillFits) {
@@ -29,7 +42,7 @@ TEST_F(DisplayModesTest, TheRememberedChoiceComesBackWithAZoomThatStillFits) {
   DisplayModes modes(*form, DisplayFile(path));
   modes.restore();
   EXPECT_TRUE(form->isFullScreenPicture());
-  modes.toggleFullScreen();
+  modes.apply(DisplayCommand::ToggleFullScreen);
   EXPECT_EQ(form->size(), QSize(492, 498));
   EXPECT_EQ(remembered(), "[Display]\nZoom=1\nFullScreen=false\n");
 }
@@ -49,6 +62,19 @@ TEST_F(DisplayModesTest, ARightClickOffersTheFactorsThatFitAndFullScreenWithThei
   modes.menu()->close();
 }
 
+// As on Windows, an entry that would change nothing is greyed, and its keys act again once the
+// menu is gone.
+TEST_F(DisplayModesTest, TheMenuGreysWhatWouldChangeNothingAndLeavesTheKeysWorking) {
+  DisplayModes modes(*form, DisplayFile(path));
+  form->show();
+  EXPECT_EQ(rightClick(modes),
+            (QStringList{"Zoom in (greyed)", "Zoom out (greyed)", "1x", "Full screen"}));
+  for (const QAction* keys : form->actions()) EXPECT_TRUE(keys->isEnabled()) << keys->text().toStdString();
+  // Full screen, each zoom entry brings the window back.
+  modes.apply(DisplayCommand::ToggleFullScreen);
+  EXPECT_EQ(rightClick(modes), (QStringList{"Zoom in", "Zoom out", "1x", "Full screen"}));
+}
+
 TEST_F(DisplayModesTest, AFileThatCannotBeReadOrWrittenIsToldAndPlayGoesOn) {
   remembered("[Display]\nZoom=lots\n");
   testing::internal::CaptureStderr();
@@ -59,7 +85,7 @@ TEST_F(DisplayModesTest, AFileThatCannotBeReadOrWrittenIsToldAndPlayGoesOn) {
   // Below a file no folder can be made.
   DisplayModes blocked(*form, DisplayFile(path + "/display.conf"));
   testing::internal::CaptureStderr();
-  blocked.toggleFullScreen();
+  blocked.apply(DisplayCommand::ToggleFullScreen);
   const std::string told = testing::internal::GetCapturedStderr();
   EXPECT_TRUE(form->isFullScreenPicture());
   EXPECT_NE(told.find("zundabar: could not save the display settings to "), std::string::npos)

@@ -161,7 +161,7 @@ TEST_P(WhatIsNotARegularFile, IsNotReadOrReplacedAndEachTryIsToldInOneLine) {
     ASSERT_EQ(::symlink(thing.c_str(), path.c_str()), 0);
   }
   const std::string before = snapshot(path) + snapshot(thing);
-  const DisplayFile file(QString::fromStdString(path));
+  DisplayFile file(QString::fromStdString(path));
 
   const ChildRun load = inChild([&] { return file.load() == DisplayChoice{} ? 0 : 1; });
   EXPECT_EQ(load.status, 0) << (load.status == kBlocked ? "the load blocked" : "");

@@ -20,6 +20,7 @@
 #include <thread>
 
 #include "play/options_file_text.h"
+#include "play/options_store.h"
 #include "ui/stderr_report.h"
 #include "ui/stores/platform_store.h"
 
@@ -58,6 +59,11 @@ QString valueByQSettings(const std::string& file, const QString& key) {
   return QSettings(QString::fromStdString(file), QSettings::IniFormat).value(key).toString();
 }
 
+// The file as the game keeps its options: under the rules of every platform's store.
+OptionsStore optionsIn(const std::string& path, OptionsFileStore::DiskCalls calls = {}) {
+  return OptionsStore(std::make_unique<OptionsFileStore>(path, calls), tellOnStderr);
+}
+
 class OptionsFileStoreTest : public ::testing::Test {
  protected:
   QTemporaryDir home;
@@ -90,7 +96,7 @@ TEST_F(OptionsFileStoreTest, ReadsWhatQSettingsWroteAndQSettingsReadsWhatItSaves
     qt.setValue("Settings/Crates", "False");
   }
   write(path, read(path) + "# a note of the player's\n");
-  OptionsFileStore store(path);
+  OptionsStore store = optionsIn(path);
   EXPECT_EQ(said([&] {
               EXPECT_EQ(store.get("Jump"), "7");
               EXPECT_EQ(store.get("Music"), "");
@@ -103,7 +109,7 @@ TEST_F(OptionsFileStoreTest, ReadsWhatQSettingsWroteAndQSettingsReadsWhatItSaves
   EXPECT_EQ(valueByQSettings(path, "Settings/Crates"), "False");
   EXPECT_EQ(valueByQSettings(path, "Other/Name"), "kept");
   EXPECT_NE(read(path).find("# a note of the player's\n"), std::string::npos);
-  EXPECT_EQ(OptionsFileStore(path).get("Crates"), "False");
+  EXPECT_EQ(optionsIn(path).get("Crates"), "False");
 }
 
 // Each hand-written value reads as QSettings reads it, and QSettings reads each saved text back.
@@ -172,7 +178,7 @@ TEST_P(ASaveThatCannotReachTheDisk, KeepsTheOldFileTellsWhyOnceAndHoldsTheValue)
   write(path, "[Settings]\nJump=4\nCrates=False\n");
   replaceFile(path, GetParam().inPlace);
   const std::string before = snapshot(path);
-  OptionsFileStore store(path, GetParam().calls);
+  OptionsStore store = optionsIn(path, GetParam().calls);
   const std::string line = said([&] {
     store.save("Jump", "9");
     store.save("Jump", "9");
@@ -231,7 +237,7 @@ TEST_P(ADamagedFile, ReadsAsDefaultsAndIsKeptUnderAFreeName) {
   }
   struct stat before {};
   ASSERT_EQ(::stat(path.c_str(), &before), 0);
-  OptionsFileStore store(path);
+  OptionsStore store = optionsIn(path);
   const std::string line = said([&] {
     EXPECT_EQ(store.get("Jump"), "");
     EXPECT_EQ(store.get("Crates"), "");
@@ -299,11 +305,11 @@ TEST_P(SavingPastWhatOthersLeft, SavesKeepingTheOtherOptionsAndSaysNothing) {
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
   }
 
-  OptionsFileStore store(path);
+  OptionsStore store = optionsIn(path);
   EXPECT_EQ(said([&] { store.save("Jump", "9"); }), "");
   if (held >= 0) ::close(held);
   EXPECT_EQ(read(file), options.substr(0, options.size() - 2) + "9\n");
-  EXPECT_EQ(OptionsFileStore(path).get("Jump"), "9");
+  EXPECT_EQ(optionsIn(path).get("Jump"), "9");
   struct stat info {};
   ASSERT_EQ(::lstat(path.c_str(), &info), 0);
   EXPECT_EQ(S_ISLNK(info.st_mode), *GetParam().linkedFrom != '\0');
@@ -326,7 +332,7 @@ TEST_F(OptionsFileStoreTest, TwoGamesSavingAtOnceBothKeepEveryKey) {
   for (int c = 0; c < 2; ++c) {
     children[c] = ::fork();
     if (children[c] == 0) {
-      OptionsFileStore store(path);
+      OptionsStore store = optionsIn(path);
       for (int i = 0; i < kSaves; ++i) {
         store.save("Game" + std::to_string(c) + "Key" + std::to_string(i), "True");
         std::this_thread::sleep_for(kBetweenPresses);
@@ -335,7 +341,7 @@ TEST_F(OptionsFileStoreTest, TwoGamesSavingAtOnceBothKeepEveryKey) {
     }
   }
   for (pid_t child : children) ::waitpid(child, nullptr, 0);
-  OptionsFileStore store(path);
+  OptionsStore store = optionsIn(path);
   for (int c = 0; c < 2; ++c) {
     for (int i = 0; i < kSaves; ++i) {
       EXPECT_EQ(store.get("Game" + std::to_string(c) + "Key" + std::to_string(i)), "True");
@@ -365,7 +371,7 @@ TEST_F(OptionsFileStoreTest, TemporaryFilesOfKilledGamesAreRemovedAtStart) {
 TEST_F(OptionsFileStoreTest, ADamagedLineOrAnOverlongValueIsToldOnceAndTheRestCounts) {
   write(path, "[Settings]\nProgression=7\nthis is not an option\nJump=" + std::string(100, '9') +
                   "\nMusic=False\n");
-  OptionsFileStore store(path);
+  OptionsStore store = optionsIn(path);
   const std::string line = said([&] {
     for (int i = 0; i < 2; ++i) {
       EXPECT_EQ(store.get("Progression"), "7");
