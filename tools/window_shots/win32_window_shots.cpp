@@ -133,7 +133,7 @@ bool shootAtZoom(HINSTANCE instance, const std::string& folder, int zoom) {
     std::fprintf(stderr, "the main window could not be made\n");
     return false;
   }
-  main.showZoomed(zoom, std::nullopt);
+  main.showZoomed(zoom, false);
   settle();
   bool ok = save(main.handle(), folder, "start", zoom);
   keys.keyDown(VirtualKey::Down, false, false);
