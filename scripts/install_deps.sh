@@ -3,7 +3,9 @@
 # (lintian, mandoc and man-db check the .deb and its manual page), and what the Windows builds
 # need: the MinGW-w64 cross compilers, Wine (32- and 64-bit) to run their tests (through
 # qemu-user where the kernel runs no 32-bit programs), NSIS for the installer, and GoogleTest's
-# source to build it for Windows.
+# source to build it for Windows; and what the browser build needs: Emscripten, Chromium, Node
+# and npm, fonttools to make the web font, and the npm packages of its tests, as their lock file
+# pins them.
 set -euo pipefail
 
 packages=(
@@ -15,6 +17,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file lintian mandoc man-db
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest nsis
   wine wine64 fonts-wine
+  emscripten chromium python3-fonttools python3-brotli
 )
 
 sudo_cmd=()
@@ -47,6 +50,18 @@ install_missing() {
 }
 
 install_missing "${packages[@]}"
+
+# Node and npm: a Node of another source (NodeSource's brings its own npm) is kept, as Debian's
+# npm would have apt replace it.
+command -v node >/dev/null || install_missing nodejs
+command -v npm >/dev/null || install_missing npm
+# The browser tests' driver, exactly as locked; it drives Debian's Chromium and downloads no
+# browser of its own.
+web_tests="$(dirname "$0")/../tests/web"
+if ! cmp -s "$web_tests/package-lock.json" "$web_tests/node_modules/.installed-lock.json"; then
+  (cd "$web_tests" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error &&
+    cp package-lock.json node_modules/.installed-lock.json)
+fi
 
 # The i386 packages go their own way (lib/install_i386.sh), which says on stderr which way it
 # took; where none works the 32-bit tests are skipped, each saying so, and everything else

@@ -1,5 +1,6 @@
-# Replays SCRIPT through TRACE and compares the whole output with EXPECTED.
-execute_process(COMMAND ${TRACE} INPUT_FILE ${SCRIPT} OUTPUT_VARIABLE actual
+# Replays SCRIPT through TRACE, run by EMULATOR when the build has one, and compares the whole
+# output with EXPECTED.
+execute_process(COMMAND ${EMULATOR} ${TRACE} INPUT_FILE ${SCRIPT} OUTPUT_VARIABLE actual
                 RESULT_VARIABLE status)
 file(READ ${EXPECTED} expected)
 if(NOT status EQUAL 0)
