@@ -71,9 +71,9 @@ convert -size 238x32 xc:black +antialias -fill 'rgb(0,255,0)' -font DejaVu-Sans-
   -type Palette -transparent black PNG8:maker_banner.png
 
 # The application icon for desktops, enlarged pixel for pixel (-scale replicates pixels at whole
-# factors), and in the Windows and macOS icon formats.
+# factors), for the web app too (192 and 512), and in the Windows and macOS icon formats.
 mkdir -p icons
-for size in 32 64 128 256; do
+for size in 32 64 128 192 256 512; do
   convert app_icon.png -scale "${size}x${size}" "PNG32:icons/app_icon_${size}.png"
 done
 convert icons/app_icon_256.png icons/app_icon_128.png icons/app_icon_64.png icons/app_icon_32.png \

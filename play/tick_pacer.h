@@ -18,8 +18,14 @@ class TickPacer {
   // How long the system's timer is to wait for the next tick: whole milliseconds, rounded up, at
   // least one.
   unsigned waitMs(std::int64_t nowUs) const;
+  // The game's time stands still between the two, as while a browser's page is hidden: the tick
+  // due then falls due as long after the thaw as it was due after the freeze, and the ticks the
+  // frozen time would have held never run.
+  void freeze(std::int64_t nowUs) { frozenLeftUs_ = dueUs_ - nowUs; }
+  void thaw(std::int64_t nowUs) { dueUs_ = nowUs + frozenLeftUs_; }
 
  private:
   std::int64_t periodUs_;
   std::int64_t dueUs_ = 0;
+  std::int64_t frozenLeftUs_ = 0;
 };

@@ -5,6 +5,7 @@
 #   design/ what both front-ends share: the windows' designs, free of any toolkit
 #   ui/    the Qt front-end: windows, playfield, key events, wave player, the platform stores
 #   win32/ the Windows front-end, beside ui/: neither includes the other
+#   web/   the browser front-end, beside both: it includes neither
 # tools/, bench/, fuzz/, tests/ and main.cpp stand on top and may include any layer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +16,7 @@ declare -A allowed=(
   [design]="game play design"
   [ui]="game play design ui"
   [win32]="game play design win32"
+  [web]="game play design web"
 )
 
 status=0

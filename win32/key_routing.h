@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "design/control_keys.h"
 #include "design/display_rules.h"
 #include "design/window_design.h"
 #include "game/key_state.h"
@@ -9,12 +10,6 @@
 // Which key messages the game hears. Keys count only while one of the game's own windows has
 // the keyboard; a key that a control of the options or About window acts on is that control's
 // and never the game's (a Space that presses Resume Game must not pause the game it resumed).
-
-// The game's key for a virtual-key code, or none for a key the game never polls.
-std::optional<VirtualKey> gameKey(unsigned int virtualKey);
-
-// Whether a focused control of that kind acts on the key itself.
-bool controlUsesKey(ControlKind kind, VirtualKey key);
 
 // The display command of a key press, or none. Ctrl with Plus (or Equals, Plus without its Shift,
 // or the keypad's Plus) zooms in, Ctrl with Minus zooms out and Ctrl+0 goes back to 1x; F11 or

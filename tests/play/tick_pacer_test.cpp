@@ -49,4 +49,18 @@ TEST(TickPacer, AnEarlyWakeRunsNothingAndALongStallStartsAfresh) {
   EXPECT_TRUE(pacer.wake(5'060'000));
 }
 
+TEST(TickPacer, FrozenTimeHoldsNoTicksAndTheDueTickKeepsWhatWasLeftOfItsWait) {
+  TickPacer pacer(kTickMs);
+  pacer.start(0);
+  EXPECT_TRUE(pacer.wake(60'000));
+  // Hidden 40 ms before the next tick, for ten seconds.
+  pacer.freeze(80'000);
+  pacer.thaw(10'080'000);
+  EXPECT_EQ(pacer.waitMs(10'080'000), 40u);
+  EXPECT_FALSE(pacer.wake(10'119'000));
+  EXPECT_TRUE(pacer.wake(10'120'000));
+  EXPECT_FALSE(pacer.wake(10'121'000));
+  EXPECT_TRUE(pacer.wake(10'180'000));
+}
+
 }  // namespace

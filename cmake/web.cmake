@@ -1,0 +1,91 @@
+# The browser game (web/): the page's program in WebAssembly with its small JavaScript library,
+# and the files a static host serves beside it, all in the build folder: index.html, the style,
+# the web app manifest and icons, the service worker that keeps them all for offline play, the
+# WOFF2 subset of our font and the music. `package` packs them into zundabar-VERSION-web.zip.
+
+# The game's pictures are decoded by the build machine's tool, which the default preset builds
+# (scripts/test.sh builds it first).
+set(ZUNDABAR_BAKE_PICTURES_TOOL ${PROJECT_SOURCE_DIR}/build/zundabar_bake_pictures
+  CACHE FILEPATH "The picture decoder built for the build machine")
+if(NOT EXISTS ${ZUNDABAR_BAKE_PICTURES_TOOL})
+  message(WARNING "No ${ZUNDABAR_BAKE_PICTURES_TOOL}: build it with "
+    "'cmake --preset default && cmake --build --preset default --target zundabar_bake_pictures' "
+    "before building the browser game")
+endif()
+include(${PROJECT_SOURCE_DIR}/cmake/pictures.cmake)
+zundabar_bake_pictures(${ZUNDABAR_BAKE_PICTURES_TOOL})
+
+# What the page decides without the page itself, tested under Node.
+add_library(zundabar_web_rules STATIC web/page_keys.cpp)
+target_link_libraries(zundabar_web_rules PUBLIC zundabar_core)
+
+set(ZUNDABAR_WEB_LIBRARY ${PROJECT_SOURCE_DIR}/web/page_library.js)
+add_executable(zundabar_page
+  ${ZUNDABAR_BAKED_PICTURES}
+  web/canvas_playfield.cpp
+  web/local_storage_store.cpp
+  web/page_fonts.cpp
+  web/page_label.cpp
+  web/page_main_window.cpp
+  web/page_pictures.cpp
+  web/page_timers.cpp
+  web/page_window.cpp
+  web/web_main.cpp
+)
+target_link_libraries(zundabar_page PRIVATE zundabar_web_rules)
+set_target_properties(zundabar_page PROPERTIES OUTPUT_NAME zundabar
+  RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR} LINK_DEPENDS ${ZUNDABAR_WEB_LIBRARY})
+# A page alone: no file system, no Node, a fixed heap (the game allocates little), the page
+# written by hand rather than by Emscripten's HTML minifier.
+target_link_options(zundabar_page PRIVATE -sENVIRONMENT=web -sFILESYSTEM=0
+  -sINITIAL_MEMORY=4194304 -sTOTAL_STACK=262144 -sALLOW_MEMORY_GROWTH=1
+  --js-library ${ZUNDABAR_WEB_LIBRARY})
+
+# The files beside the program.
+set(ZUNDABAR_WEB_DIR ${PROJECT_BINARY_DIR})
+set(ZUNDABAR_WEB_STATIC index.html zundabar.css manifest.webmanifest)
+set(ZUNDABAR_WEB_ICONS app_icon_32.png app_icon_64.png app_icon_128.png app_icon_192.png
+  app_icon_256.png app_icon_512.png)
+foreach(file ${ZUNDABAR_WEB_STATIC})
+  configure_file(${PROJECT_SOURCE_DIR}/web/${file} ${ZUNDABAR_WEB_DIR}/${file} COPYONLY)
+endforeach()
+foreach(icon ${ZUNDABAR_WEB_ICONS})
+  configure_file(${PROJECT_SOURCE_DIR}/assets/icons/${icon} ${ZUNDABAR_WEB_DIR}/icons/${icon}
+    COPYONLY)
+endforeach()
+configure_file(${PROJECT_SOURCE_DIR}/assets/Music.wav ${ZUNDABAR_WEB_DIR}/Music.wav COPYONLY)
+
+# Our font as WOFF2, holding only the characters the game shows: its texts are plain ASCII, with
+# the copyright sign and the close control's cross.
+find_program(ZUNDABAR_SYSTEM_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
+set(ZUNDABAR_WEB_FONT ${ZUNDABAR_WEB_DIR}/zundabar_sans.woff2)
+add_custom_command(OUTPUT ${ZUNDABAR_WEB_FONT}
+  COMMAND ${ZUNDABAR_SYSTEM_PYTHON} -m fontTools.subset
+          ${PROJECT_SOURCE_DIR}/assets/RobotoCondensed-Regular.ttf
+          --unicodes=U+0020-007E,U+00A9,U+00D7 --layout-features=kern --flavor=woff2
+          --output-file=${ZUNDABAR_WEB_FONT}
+  DEPENDS ${PROJECT_SOURCE_DIR}/assets/RobotoCondensed-Regular.ttf
+  COMMENT "Making the web font (python3-fonttools, python3-brotli)" VERBATIM)
+
+list(TRANSFORM ZUNDABAR_WEB_ICONS PREPEND icons/ OUTPUT_VARIABLE ZUNDABAR_WEB_ICON_FILES)
+set(ZUNDABAR_WEB_FILES ${ZUNDABAR_WEB_STATIC} ${ZUNDABAR_WEB_ICON_FILES} zundabar.js
+  zundabar.wasm zundabar_sans.woff2 Music.wav)
+set(ZUNDABAR_WEB_WORKER ${ZUNDABAR_WEB_DIR}/service_worker.js)
+add_custom_command(OUTPUT ${ZUNDABAR_WEB_WORKER}
+  COMMAND ${CMAKE_COMMAND} -DDIR=${ZUNDABAR_WEB_DIR} "-DFILES=${ZUNDABAR_WEB_FILES}"
+          -DTEMPLATE=${PROJECT_SOURCE_DIR}/web/service_worker.js.in -DOUT=${ZUNDABAR_WEB_WORKER}
+          -P ${PROJECT_SOURCE_DIR}/cmake/web_service_worker.cmake
+  DEPENDS zundabar_page ${ZUNDABAR_WEB_FONT} ${PROJECT_SOURCE_DIR}/web/service_worker.js.in
+          ${PROJECT_SOURCE_DIR}/cmake/web_service_worker.cmake
+          ${ZUNDABAR_WEB_DIR}/index.html ${ZUNDABAR_WEB_DIR}/zundabar.css
+  COMMENT "Writing the service worker" VERBATIM)
+add_custom_target(zundabar_web ALL DEPENDS ${ZUNDABAR_WEB_WORKER} ${ZUNDABAR_WEB_FONT})
+
+set(ZUNDABAR_WEB_ZIP ${PROJECT_BINARY_DIR}/zundabar-${PROJECT_VERSION}-web.zip)
+add_custom_command(OUTPUT ${ZUNDABAR_WEB_ZIP}
+  COMMAND ${CMAKE_COMMAND} -E tar cf ${ZUNDABAR_WEB_ZIP} --format=zip ${ZUNDABAR_WEB_FILES}
+          service_worker.js
+  WORKING_DIRECTORY ${ZUNDABAR_WEB_DIR}
+  DEPENDS zundabar_web ${ZUNDABAR_WEB_WORKER}
+  COMMENT "Packing the browser game into zundabar-${PROJECT_VERSION}-web.zip" VERBATIM)
+add_custom_target(package DEPENDS ${ZUNDABAR_WEB_ZIP})

@@ -1,0 +1,554 @@
+// What the browser game needs of the page that emscripten/html5.h does not give: the canvas, the
+// in-page windows and their controls, the message dialog, the page's storage, Web Audio and the
+// touch buttons. It decides nothing: the C++ side says what to draw, make and place, in device
+// or CSS pixels, and hears back what the player did.
+mergeInto(LibraryManager.library, {
+  $page: {
+    stage: null,
+    canvas: null,
+    main: null,
+    layer: null,
+    target: null,
+    pictures: [],
+    windows: [],
+    audio: null,
+    music: null,
+    musicState: 0, // 0 not asked for, 1 loading, 2 ready, 3 failed
+    musicWanted: false,
+    source: null,
+    storageError: '',
+    byId: function (id) { return document.getElementById(id); },
+    colour: function (rgb) { return '#' + (0x1000000 | rgb).toString(16).slice(1); },
+    // Every call from the page into the game goes through here, so that nothing it throws
+    // reaches the page's own handlers half done.
+    call: function (f) {
+      try { f(); } catch (e) { console.error('zundabar:', e); }
+    },
+    focusable: function (w) {
+      return Array.prototype.slice.call(w.body.querySelectorAll('button, input'));
+    },
+  },
+
+  pageStart__deps: ['$page'],
+  pageStart: function () {
+    page.stage = page.byId('stage');
+    page.canvas = page.byId('mainWindow');
+    page.main = page.canvas.getContext('2d', {alpha: false});
+    page.layer = document.createElement('canvas').getContext('2d', {alpha: false});
+    page.target = page.main;
+    var banner = page.byId('creditBanner');
+    banner.addEventListener('pointerdown', function (e) {
+      if (e.button === 0) page.call(function () { _zundabarBanner(1, 1); });
+    });
+    document.addEventListener('pointerup', function (e) {
+      if (e.button !== 0) return;
+      var r = banner.getBoundingClientRect();
+      var inside = e.clientX >= r.left && e.clientX < r.right && e.clientY >= r.top &&
+          e.clientY < r.bottom;
+      page.call(function () { _zundabarBanner(0, inside ? 1 : 0); });
+    });
+    // A finger held on a touch button is its key held down; a finger that slides off lets go.
+    Array.prototype.forEach.call(document.querySelectorAll('#touchButtons button'), function (b) {
+      var key = Number(b.dataset.key);
+      var up = function (e) {
+        if (!b.classList.contains('held')) return;
+        b.classList.remove('held');
+        page.call(function () { _zundabarTouchKey(key, 0); });
+        e.preventDefault();
+      };
+      b.addEventListener('pointerdown', function (e) {
+        b.classList.add('held');
+        b.releasePointerCapture(e.pointerId);
+        page.call(function () { _zundabarTouchKey(key, 1); });
+        e.preventDefault();
+      });
+      ['pointerup', 'pointercancel', 'pointerleave'].forEach(function (n) {
+        b.addEventListener(n, up);
+      });
+      b.addEventListener('contextmenu', function (e) { e.preventDefault(); });
+    });
+    page.byId('message').addEventListener('close', function () {
+      page.call(function () { _zundabarMessageClosed(); });
+    });
+    page.byId('playAgain').addEventListener('click', function () {
+      page.byId('ended').hidden = true;
+      page.call(function () { _zundabarPlayAgain(); });
+    });
+    page.canvas.addEventListener('contextmenu', function (e) {
+      e.preventDefault();
+      page.call(function () { _zundabarMenu(e.clientX, e.clientY); });
+    });
+    var menu = page.byId('displayMenu');
+    menu.addEventListener('click', function (e) {
+      menu.hidden = true;
+      if (e.target.dataset.command) {
+        page.call(function () { _zundabarDisplayCommand(Number(e.target.dataset.command)); });
+      }
+    });
+    document.addEventListener('pointerdown', function (e) {
+      if (!menu.contains(e.target)) menu.hidden = true;
+    });
+    // Autoplay: the page may start its sound only after the player's first key or touch.
+    var unlock = function () {
+      try {
+        if (!page.audio) page.audio = new AudioContext();
+        if (page.audio.state === 'suspended' && !document.hidden) page.audio.resume();
+      } catch (e) {
+        console.warn('zundabar: the page cannot play sound:', e.message);
+      }
+    };
+    document.addEventListener('keydown', unlock, true);
+    document.addEventListener('pointerdown', unlock, true);
+    if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+      navigator.serviceWorker.register('service_worker.js').catch(function (e) {
+        console.warn('zundabar: no offline copy:', e.message);
+      });
+    }
+  },
+
+  // The room the game may take, in CSS pixels: the viewport, less the touch buttons' side.
+  pageRoom__deps: ['$page'],
+  pageRoom: function (out) {
+    var touch = page.byId('touchButtons');
+    var w = document.documentElement.clientWidth;
+    var h = document.documentElement.clientHeight;
+    if (document.fullscreenElement) {
+      w = screen.width;
+      h = screen.height;
+    } else if (!touch.hidden) {
+      if (w > h) w -= touch.offsetWidth; else h -= touch.offsetHeight;
+    }
+    HEAP32[out >> 2] = w;
+    HEAP32[(out >> 2) + 1] = h;
+  },
+
+  pageHasTouch: function () {
+    return navigator.maxTouchPoints > 0 || matchMedia('(pointer: coarse)').matches ? 1 : 0;
+  },
+
+  pageShowTouchButtons__deps: ['$page'],
+  pageShowTouchButtons: function (shown) {
+    page.byId('touchButtons').hidden = !shown;
+  },
+
+  // The stage holds the main window's canvas; full screen it fills the screen, black around it.
+  pageSetStage__deps: ['$page'],
+  pageSetStage: function (cssWidth, cssHeight, deviceWidth, deviceHeight, fullScreen) {
+    var s = page.stage.style;
+    s.width = cssWidth + 'px';
+    s.height = cssHeight + 'px';
+    page.stage.classList.toggle('fullScreen', !!fullScreen);
+    page.canvas.width = deviceWidth;
+    page.canvas.height = deviceHeight;
+    page.canvas.style.width = cssWidth + 'px';
+    page.canvas.style.height = cssHeight + 'px';
+  },
+
+  pagePlaceElement__deps: ['$page'],
+  pagePlaceElement: function (id, x, y, width, height) {
+    var s = page.byId(UTF8ToString(id)).style;
+    s.left = x + 'px';
+    s.top = y + 'px';
+    s.width = width + 'px';
+    s.height = height + 'px';
+  },
+
+  pageTarget__deps: ['$page'],
+  pageTarget: function (layer, width, height) {
+    if (layer && (page.layer.canvas.width !== width || page.layer.canvas.height !== height)) {
+      page.layer.canvas.width = width;
+      page.layer.canvas.height = height;
+    }
+    page.target = layer ? page.layer : page.main;
+  },
+
+  pageFillRect__deps: ['$page'],
+  pageFillRect: function (x, y, width, height, rgb) {
+    page.target.fillStyle = page.colour(rgb);
+    page.target.fillRect(x, y, width, height);
+  },
+
+  pageClip__deps: ['$page'],
+  pageClip: function (x, y, width, height) {
+    page.target.save();
+    page.target.beginPath();
+    page.target.rect(x, y, width, height);
+    page.target.clip();
+  },
+
+  pageUnclip__deps: ['$page'],
+  pageUnclip: function () { page.target.restore(); },
+
+  pageDrawLayer__deps: ['$page'],
+  pageDrawLayer: function (x, y) { page.main.drawImage(page.layer.canvas, x, y); },
+
+  // A picture from straight RGBA pixels, each enlarged to a block of scale x scale.
+  pageMakePicture__deps: ['$page'],
+  pageMakePicture: function (id, pixels, width, height, scale) {
+    var design = document.createElement('canvas');
+    design.width = width;
+    design.height = height;
+    design.getContext('2d').putImageData(
+        new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4).slice(),
+            width, height), 0, 0);
+    var c = document.createElement('canvas');
+    c.width = width * scale;
+    c.height = height * scale;
+    var g = c.getContext('2d');
+    g.imageSmoothingEnabled = false;
+    g.drawImage(design, 0, 0, c.width, c.height);
+    page.pictures[id] = c;
+  },
+
+  pageDrawPicture__deps: ['$page'],
+  pageDrawPicture: function (id, x, y) { page.target.drawImage(page.pictures[id], x, y); },
+
+  pageText__deps: ['$page'],
+  pageText: function (text, x, y, font, rgb, underline, underlineY, underlineHeight) {
+    var g = page.target;
+    g.font = UTF8ToString(font);
+    g.fillStyle = page.colour(rgb);
+    g.textBaseline = 'alphabetic';
+    var t = UTF8ToString(text);
+    g.fillText(t, x, y);
+    if (underline) g.fillRect(x, underlineY, Math.round(g.measureText(t).width), underlineHeight);
+  },
+
+  pageTextWidth__deps: ['$page'],
+  pageTextWidth: function (text, font) {
+    page.layer.font = UTF8ToString(font);
+    return page.layer.measureText(UTF8ToString(text)).width;
+  },
+
+  // The font's ascent and descent in pixels, as the canvas lays out its lines.
+  pageFontMetrics__deps: ['$page'],
+  pageFontMetrics: function (font, out) {
+    page.layer.font = UTF8ToString(font);
+    var m = page.layer.measureText('Hg');
+    HEAPF64[out >> 3] = m.fontBoundingBoxAscent;
+    HEAPF64[(out >> 3) + 1] = m.fontBoundingBoxDescent;
+  },
+
+  pageFontsReady__deps: ['$page'],
+  pageFontsReady: function (font) {
+    var f = UTF8ToString(font);
+    document.fonts.load(f).catch(function () {}).then(function () {
+      page.call(function () { _zundabarFontsReady(); });
+    });
+  },
+
+  pageFocusGame__deps: ['$page'],
+  pageFocusGame: function () { page.canvas.focus({preventScroll: true}); },
+
+  // Where the keyboard is: the window and control index, -1 in the game itself, -2 in the message.
+  pageFocus__deps: ['$page'],
+  pageFocus: function (out) {
+    var e = document.activeElement;
+    HEAP32[out >> 2] = -1;
+    HEAP32[(out >> 2) + 1] = -1;
+    if (page.byId('message').open) {
+      HEAP32[out >> 2] = -2;
+      return;
+    }
+    for (var w = 0; w < page.windows.length; ++w) {
+      var win = page.windows[w];
+      if (win && win.element.contains(e)) {
+        HEAP32[out >> 2] = w;
+        HEAP32[(out >> 2) + 1] = e.dataset && e.dataset.control ? Number(e.dataset.control) : -1;
+      }
+    }
+  },
+
+  pageShowMessage__deps: ['$page'],
+  pageShowMessage: function (caption, text, font) {
+    var d = page.byId('message');
+    page.byId('messageCaption').textContent = UTF8ToString(caption);
+    var p = page.byId('messageText');
+    p.textContent = UTF8ToString(text);
+    d.style.font = UTF8ToString(font);
+    d.showModal();
+    d.querySelector('button').focus();
+  },
+
+  pageShowEnded__deps: ['$page'],
+  pageShowEnded: function () {
+    if (page.source) try { page.source.stop(); } catch (e) {}
+    page.source = null;
+    page.musicWanted = false;
+    var d = page.byId('message');
+    if (d.open) d.close();
+    page.byId('ended').hidden = false;
+    page.byId('playAgain').focus();
+  },
+
+  pageToggleFullScreen__deps: ['$page'],
+  pageToggleFullScreen: function () {
+    var done = function (e) { console.warn('zundabar: no full screen:', e.message); };
+    try {
+      if (document.fullscreenElement) document.exitFullscreen().catch(done);
+      else page.byId('game').requestFullscreen().catch(done);
+    } catch (e) {
+      done(e);
+    }
+  },
+
+  pageShowMenu__deps: ['$page'],
+  pageShowMenu: function (x, y, fullScreenText, keysText, checked) {
+    var menu = page.byId('displayMenu');
+    var item = menu.querySelector('button');
+    item.firstChild.textContent = UTF8ToString(fullScreenText);
+    item.querySelector('kbd').textContent = UTF8ToString(keysText);
+    item.setAttribute('aria-checked', checked ? 'true' : 'false');
+    menu.style.left = x + 'px';
+    menu.style.top = y + 'px';
+    menu.hidden = false;
+    item.focus();
+  },
+
+  // The in-page windows: a title bar with the caption and a close control over a client area.
+  pageWindowMake__deps: ['$page'],
+  pageWindowMake: function (w, caption) {
+    var element = document.createElement('section');
+    element.className = 'window';
+    element.hidden = true;
+    element.setAttribute('role', 'dialog');
+    var title = document.createElement('div');
+    title.className = 'titleBar';
+    var name = document.createElement('h2');
+    name.id = 'window' + w + 'Caption';
+    name.textContent = UTF8ToString(caption);
+    element.setAttribute('aria-labelledby', name.id);
+    var close = document.createElement('button');
+    close.className = 'close';
+    close.setAttribute('aria-label', 'Close');
+    close.tabIndex = -1;
+    close.textContent = '\u00d7';
+    close.addEventListener('click', function () {
+      page.call(function () { _zundabarWindowClosed(w); });
+    });
+    title.appendChild(name);
+    title.appendChild(close);
+    var body = document.createElement('div');
+    body.className = 'client';
+    element.appendChild(title);
+    element.appendChild(body);
+    // Tab goes round the window's own controls, as in a window of its own.
+    element.addEventListener('keydown', function (e) {
+      if (e.key !== 'Tab') return;
+      var all = page.focusable(page.windows[w]).filter(function (c) { return c.tabIndex >= 0; });
+      var at = all.indexOf(document.activeElement);
+      if (!all.length) return;
+      e.preventDefault();
+      all[(at + (e.shiftKey ? all.length - 1 : 1)) % all.length].focus();
+    });
+    page.stage.parentNode.appendChild(element);
+    page.windows[w] = {element: element, body: body, title: title, controls: [], last: null};
+  },
+
+  pageWindowPlace__deps: ['$page'],
+  pageWindowPlace: function (w, x, y, width, height, titleHeight, font) {
+    var win = page.windows[w];
+    var s = win.element.style;
+    s.left = x + 'px';
+    s.top = y + 'px';
+    s.font = UTF8ToString(font);
+    win.title.style.height = titleHeight + 'px';
+    win.body.style.width = width + 'px';
+    win.body.style.height = height + 'px';
+  },
+
+  pageWindowShow__deps: ['$page'],
+  pageWindowShow: function (w, first) {
+    var win = page.windows[w];
+    win.element.hidden = false;
+    (win.last && win.body.contains(win.last) ? win.last : win.controls[first]).focus();
+  },
+
+  pageWindowHide__deps: ['$page'],
+  pageWindowHide: function (w) {
+    var win = page.windows[w];
+    if (win.body.contains(document.activeElement)) win.last = document.activeElement;
+    win.element.hidden = true;
+  },
+
+  pageWindowRemove__deps: ['$page'],
+  pageWindowRemove: function (w) {
+    var win = page.windows[w];
+    if (win) win.element.remove();
+    page.windows[w] = null;
+  },
+
+  // kind: 0 label, 1 push button, 2 check box, 3 slider (with its range), 4 picture.
+  pageControlMake__deps: ['$page'],
+  pageControlMake: function (w, c, kind, caption, name, labelledBy, min, max) {
+    var win = page.windows[w];
+    var text = UTF8ToString(caption);
+    var e;
+    if (kind === 0) {
+      e = document.createElement('div');
+      e.className = 'label';
+      e.textContent = text;
+    } else if (kind === 1) {
+      e = document.createElement('button');
+      e.textContent = text;
+      e.addEventListener('click', function () {
+        page.call(function () { _zundabarControlPressed(w, c); });
+      });
+    } else if (kind === 2 || kind === 3) {
+      e = document.createElement('input');
+      e.type = kind === 2 ? 'checkbox' : 'range';
+      if (kind === 3) {
+        e.min = min;
+        e.max = max;
+        e.step = 1;
+        var ticks = document.createElement('datalist');
+        ticks.id = 'ticks' + w + '_' + c;
+        for (var v = min; v <= max; ++v) {
+          var o = document.createElement('option');
+          o.value = v;
+          ticks.appendChild(o);
+        }
+        win.body.appendChild(ticks);
+        e.setAttribute('list', ticks.id);
+        e.addEventListener('input', function () {
+          page.call(function () { _zundabarSliderMoved(w, c); });
+        });
+      }
+      if (text) e.title = text;
+    } else {
+      e = document.createElement('canvas');
+      e.className = 'picture';
+      e.setAttribute('role', 'img');
+    }
+    e.dataset.control = c;
+    e.dataset.name = UTF8ToString(name);
+    if (kind !== 0 && kind !== 4) e.tabIndex = 0;
+    var by = UTF8ToString(labelledBy);
+    if (by) e.setAttribute('aria-labelledby', 'w' + w + '_' + by);
+    e.id = 'w' + w + '_' + e.dataset.name;
+    win.body.appendChild(e);
+    win.controls[c] = e;
+  },
+
+  pageControlPlace__deps: ['$page'],
+  pageControlPlace: function (w, c, x, y, width, height, font, back, fore, wraps) {
+    var e = page.windows[w].controls[c];
+    var s = e.style;
+    s.left = x + 'px';
+    s.top = y + 'px';
+    s.width = width + 'px';
+    s.height = height + 'px';
+    s.font = UTF8ToString(font);
+    if (back >= 0) s.backgroundColor = page.colour(back);
+    if (fore >= 0) s.color = page.colour(fore);
+    if (!wraps) s.whiteSpace = 'pre';
+  },
+
+  pageControlText__deps: ['$page'],
+  pageControlText: function (w, c, text) {
+    page.windows[w].controls[c].textContent = UTF8ToString(text);
+  },
+
+  pageControlValue__deps: ['$page'],
+  pageControlValue: function (w, c) {
+    var e = page.windows[w].controls[c];
+    return e.type === 'checkbox' ? (e.checked ? 1 : 0) : Number(e.value);
+  },
+
+  pageControlSetValue__deps: ['$page'],
+  pageControlSetValue: function (w, c, value) {
+    var e = page.windows[w].controls[c];
+    if (e.type === 'checkbox') e.checked = value !== 0; else e.value = value;
+  },
+
+  pageControlPicture__deps: ['$page'],
+  pageControlPicture: function (w, c, id, cssWidth, cssHeight) {
+    var e = page.windows[w].controls[c];
+    var p = page.pictures[id];
+    e.width = p.width;
+    e.height = p.height;
+    e.style.width = cssWidth + 'px';
+    e.style.height = cssHeight + 'px';
+    e.getContext('2d').drawImage(p, 0, 0);
+  },
+
+  pageControlDescribe__deps: ['$page'],
+  pageControlDescribe: function (w, c, text) {
+    var e = page.windows[w].controls[c];
+    e.title = UTF8ToString(text);
+    e.setAttribute('aria-label', e.title);
+  },
+
+  // The page's storage: the item's length (its text copied, cut to size), -1 when missing, -2
+  // when the storage threw.
+  pageStorageGet__deps: ['$page'],
+  pageStorageGet: function (key, buffer, size) {
+    try {
+      var value = localStorage.getItem(UTF8ToString(key));
+      if (value === null) return -1;
+      stringToUTF8(value, buffer, size);
+      return lengthBytesUTF8(value);
+    } catch (e) {
+      page.storageError = e.name || String(e);
+      return -2;
+    }
+  },
+
+  pageStorageSave__deps: ['$page'],
+  pageStorageSave: function (key, value) {
+    try {
+      localStorage.setItem(UTF8ToString(key), UTF8ToString(value));
+      return 1;
+    } catch (e) {
+      page.storageError = e.name || String(e);
+      return 0;
+    }
+  },
+
+  pageStorageError__deps: ['$page'],
+  pageStorageError: function (buffer, size) { stringToUTF8(page.storageError, buffer, size); },
+
+  pageTell: function (text) { console.warn(UTF8ToString(text)); },
+
+  // The music: fetched and decoded at its first play, then played from its buffer; a new play
+  // replaces the sound that plays. A missing or undecodable file plays nothing.
+  pagePlayMusic__deps: ['$page'],
+  pagePlayMusic: function (url) {
+    var start = function () {
+      if (!page.musicWanted || page.musicState !== 2 || !page.audio) return;
+      if (page.source) try { page.source.stop(); } catch (e) {}
+      page.source = page.audio.createBufferSource();
+      page.source.buffer = page.music;
+      page.source.connect(page.audio.destination);
+      page.source.start();
+    };
+    page.musicWanted = true;
+    if (page.musicState === 0) {
+      page.musicState = 1;
+      var name = UTF8ToString(url);
+      fetch(name).then(function (r) {
+        if (!r.ok) throw new Error('HTTP ' + r.status);
+        return r.arrayBuffer();
+      }).then(function (bytes) {
+        if (!page.audio) page.audio = new AudioContext();
+        return page.audio.decodeAudioData(bytes);
+      }).then(function (buffer) {
+        page.music = buffer;
+        page.musicState = 2;
+        start();
+      }).catch(function (e) {
+        page.musicState = 3;
+        console.warn('zundabar: the music ' + name + ' cannot be played (' + e.message + ')');
+      });
+    }
+    start();
+  },
+
+  pageSuspendSound__deps: ['$page'],
+  pageSuspendSound: function (suspended) {
+    if (!page.audio) return;
+    try {
+      if (suspended) page.audio.suspend(); else page.audio.resume();
+    } catch (e) {}
+  },
+});

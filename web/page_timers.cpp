@@ -1,0 +1,74 @@
+#include "web/page_timers.h"
+
+#include <emscripten/eventloop.h>
+#include <emscripten/html5.h>
+
+namespace {
+
+std::int64_t nowUs() { return static_cast<std::int64_t>(emscripten_get_now() * 1000.0); }
+
+}  // namespace
+
+PageTimers::~PageTimers() {
+  for (Running& running : timers_) cancel(running);
+}
+
+void PageTimers::start(TimerId timer, int intervalMs) {
+  Running& running = timers_.at(static_cast<size_t>(timer));
+  running.owner = this;
+  running.id = timer;
+  running.pacer.emplace(intervalMs);
+  running.pacer->start(nowUs());
+  if (frozen_) running.pacer->freeze(nowUs());
+  schedule(running);
+}
+
+void PageTimers::stop(TimerId timer) {
+  Running& running = timers_.at(static_cast<size_t>(timer));
+  cancel(running);
+  running.pacer.reset();
+}
+
+void PageTimers::freeze() {
+  if (frozen_) return;
+  frozen_ = true;
+  for (Running& running : timers_) {
+    if (!running.pacer) continue;
+    running.pacer->freeze(nowUs());
+    cancel(running);
+  }
+}
+
+void PageTimers::thaw() {
+  if (!frozen_) return;
+  frozen_ = false;
+  for (Running& running : timers_) {
+    if (!running.pacer) continue;
+    running.pacer->thaw(nowUs());
+    schedule(running);
+  }
+}
+
+void PageTimers::schedule(Running& running) {
+  cancel(running);
+  if (frozen_ || !running.pacer) return;
+  running.handle =
+      emscripten_set_timeout(&PageTimers::woke, running.pacer->waitMs(nowUs()), &running);
+  running.scheduled = true;
+}
+
+void PageTimers::cancel(Running& running) {
+  if (running.scheduled) emscripten_clear_timeout(running.handle);
+  running.scheduled = false;
+}
+
+void PageTimers::woke(void* data) {
+  auto& running = *static_cast<Running*>(data);
+  running.scheduled = false;
+  PageTimers& self = *running.owner;
+  if (!running.pacer) return;
+  const bool due = running.pacer->wake(nowUs());
+  // The firing may stop this timer, or end the game and with it these timers.
+  if (due) self.fired_(running.id);
+  if (running.pacer && !running.scheduled) self.schedule(running);
+}
