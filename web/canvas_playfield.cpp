@@ -80,7 +80,7 @@ void CanvasPlayfield::drawLayer(int scale) {
     PixelRect r = placeInWindow(design, *label.design, scale);
     r.x -= inner.x * scale;
     r.y -= inner.y * scale;
-    drawPageLabel(label, r, scale);
+    drawPageLabel(label, r, scale, fonts_);
   }
   pageTarget(0, 0, 0);
   layerValid_ = true;

@@ -14,8 +14,8 @@
 class CanvasPlayfield final : public Playfield {
  public:
   CanvasPlayfield(const std::vector<PageLabel>& labels, const PagePictures& pictures,
-                  std::function<void()> changed)
-      : labels_(labels), pictures_(pictures), changed_(std::move(changed)) {}
+                  PageFonts& fonts, std::function<void()> changed)
+      : labels_(labels), pictures_(pictures), fonts_(fonts), changed_(std::move(changed)) {}
 
   void takeFocus() override;
   void repaint() override;
@@ -39,6 +39,7 @@ class CanvasPlayfield final : public Playfield {
 
   const std::vector<PageLabel>& labels_;
   const PagePictures& pictures_;
+  PageFonts& fonts_;
   std::function<void()> changed_;
   std::vector<DrawOp> ops_;
   bool layerValid_ = false;

@@ -28,6 +28,8 @@ void pageText(const char* text, double x, double y, const char* font, int rgb, i
               int underlineY, int underlineHeight);
 double pageTextWidth(const char* text, const char* font);
 void pageFontMetrics(const char* font, double* ascentDescent);
+// Whether the browser draws text in that face of its own, rather than in a fallback.
+int pageHasFace(const char* family);
 // Calls zundabarFontsReady once the font is loaded, or known to be missing.
 void pageFontsReady(const char* font);
 

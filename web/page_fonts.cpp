@@ -3,32 +3,65 @@
 #include <cmath>
 #include <cstdio>
 
+#include "design/caption_fit.h"
+#include "design/resolution.h"
+#include "web/page.h"
+
 namespace {
 
-constexpr double kPixelsPerPoint = 96.0 / 72.0;
+std::string cssFontOf(const FaceDesign& face, FontRole role, double pixels) {
+  char size[32];
+  std::snprintf(size, sizeof size, "%.4gpx", pixels);
+  const char* generic = fontDesign(role).serif ? "serif" : "sans-serif";
+  return std::string(size) + " \"" + std::string(face.family) + "\", " + generic;
+}
 
-double points(FontRole role) {
-  switch (role) {
-    case FontRole::Default:
-      return 8.0;
-    case FontRole::Number:
-      return 13.5;
-    case FontRole::Location:
-      return 6.75;
-  }
-  return 8.0;
+FontMeasure pageMeasure(const std::string& font) {
+  double metrics[2] = {};
+  pageFontMetrics(font.c_str(), metrics);
+  const int ascent = static_cast<int>(std::ceil(metrics[0]));
+  return {.width =
+              [font](std::string_view text) {
+                return static_cast<int>(
+                    std::ceil(pageTextWidth(std::string(text).c_str(), font.c_str())));
+              },
+          .ascent = ascent,
+          .lineHeight = ascent + static_cast<int>(std::ceil(metrics[1]))};
 }
 
 }  // namespace
 
-std::string pageFont(FontRole role, double pixelsPerDesignPixel) {
-  const double pixels = std::round(points(role) * kPixelsPerPoint) * pixelsPerDesignPixel;
-  const char* faces = role == FontRole::Location
-                          ? "\"MS Serif\", \"Zundabar Sans\", serif"
-                          : "\"MS Sans Serif\", \"Microsoft Sans Serif\", \"Zundabar Sans\"";
-  char font[128];
-  std::snprintf(font, sizeof font, "%.3fpx %s", pixels, faces);
-  return font;
+const PageFonts::Chosen& PageFonts::chosen(FontRole role, int scale) {
+  const auto key = std::make_pair(role, scale);
+  const auto found = chosen_.find(key);
+  if (found != chosen_.end()) return found->second;
+  const int dpi = kDesignDpi * scale;
+  const FaceDesign& face = chosenFace(role, dpi, [](const FaceDesign& f) {
+    return f.kind == FaceKind::Embedded || pageHasFace(std::string(f.family).c_str()) != 0;
+  });
+  const double points = fittedPoints(role, face, dpi, [&](double p) {
+    return pageMeasure(cssFontOf(face, role, fontPixels(p, dpi)));
+  });
+  Chosen made{&face, fontPixels(points, dpi), {}};
+  made.canvas = cssFontOf(face, role, made.pixels);
+  return chosen_.emplace(key, std::move(made)).first->second;
 }
 
-bool pageFontUnderlined(FontRole role) { return role == FontRole::Number; }
+const std::string& PageFonts::canvasFont(FontRole role, int scale) {
+  return chosen(role, scale).canvas;
+}
+
+std::string PageFonts::cssFont(FontRole role, int scale, double devicePixelRatio) {
+  const Chosen& made = chosen(role, scale);
+  return cssFontOf(*made.face, role, made.pixels / devicePixelRatio);
+}
+
+std::string firstPageFont() {
+  const FontDesign& design = fontDesign(FontRole::Default);
+  for (const FaceDesign& face : design.faces) {
+    if (face.kind == FaceKind::Embedded) {
+      return cssFontOf(face, FontRole::Default, fontPixels(design.points, kDesignDpi));
+    }
+  }
+  return cssFontOf(design.faces.front(), FontRole::Default, fontPixels(design.points, kDesignDpi));
+}

@@ -6,17 +6,16 @@
 
 #include "design/word_wrap.h"
 #include "web/page.h"
-#include "web/page_fonts.h"
 
-void drawPageLabel(const PageLabel& label, PixelRect place, int scale) {
+void drawPageLabel(const PageLabel& label, PixelRect place, int scale, PageFonts& fonts) {
   const FontRole role = label.design->font;
-  const std::string font = pageFont(role, scale);
+  const std::string& font = fonts.canvasFont(role, scale);
   const std::string_view text = label.caption;
   const auto widthOf = [&](std::size_t start, std::size_t length) {
     return static_cast<int>(
         std::ceil(pageTextWidth(std::string(text.substr(start, length)).c_str(), font.c_str())));
   };
-  if (role == FontRole::Number) {
+  if (label.design->growsWithCaption) {
     place.width = std::max(place.width, widthOf(0, text.size()));
   }
   pageFillRect(place.x, place.y, place.width, place.height, toPageColour(label.back));
@@ -28,7 +27,7 @@ void drawPageLabel(const PageLabel& label, PixelRect place, int scale) {
   if (label.design->wraps) lines = wrapAtWords(text, place.width, widthOf);
   pageClip(place.x, place.y, place.width, place.height);
   double top = place.y;
-  const int underline = pageFontUnderlined(role) ? 1 : 0;
+  const int underline = PageFonts::underlined(role) ? 1 : 0;
   for (const WrappedLine& line : lines) {
     if (top >= place.y + place.height) break;
     const std::string part(text.substr(line.start, line.length));

@@ -5,6 +5,7 @@
 #include "design/twips.h"
 #include "design/window_design.h"
 #include "game/playfield.h"
+#include "web/page_fonts.h"
 
 // A label of the main window as it stands: the design it was made from and what the game has
 // changed of it since.
@@ -24,5 +25,5 @@ constexpr int toPageColour(Rgb c) { return c.red << 16 | c.green << 8 | c.blue; 
 
 // Draws the label in its rectangle on the current canvas, in device pixels at that scale: its
 // back colour, then its caption broken into lines at word boundaries by the game's own rule,
-// clipped to the rectangle; a label of numbers grows with its caption.
-void drawPageLabel(const PageLabel& label, PixelRect place, int scale);
+// clipped to the rectangle; a label designed to grow with its caption does.
+void drawPageLabel(const PageLabel& label, PixelRect place, int scale, PageFonts& fonts);

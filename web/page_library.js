@@ -229,6 +229,20 @@ mergeInto(LibraryManager.library, {
     HEAPF64[(out >> 3) + 1] = m.fontBoundingBoxDescent;
   },
 
+  // A face is there when text in it is not as wide as in either generic face that stands in.
+  pageHasFace__deps: ['$page'],
+  pageHasFace: function (family) {
+    var g = page.layer;
+    var text = 'mmmmmmmmmmlli WWW 0123456789';
+    var name = '"' + UTF8ToString(family) + '"';
+    return ['monospace', 'serif'].every(function (generic) {
+      g.font = '32px ' + generic;
+      var alone = g.measureText(text).width;
+      g.font = '32px ' + name + ', ' + generic;
+      return g.measureText(text).width !== alone;
+    }) ? 1 : 0;
+  },
+
   pageFontsReady__deps: ['$page'],
   pageFontsReady: function (font) {
     var f = UTF8ToString(font);

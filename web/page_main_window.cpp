@@ -10,9 +10,9 @@
 #include "design/main_window_design.h"
 #include "design/options_window_design.h"
 #include "design/page_scale.h"
+#include "design/slider_settings.h"
 #include "web/local_storage_store.h"
 #include "web/page.h"
-#include "web/page_fonts.h"
 
 namespace {
 
@@ -30,9 +30,10 @@ constexpr char kFullScreenKeys[] = "Alt+Enter";
 }  // namespace
 
 PageMainWindow::PageMainWindow(SettingsStore& store, WavePlayer& player, RandomSource& random,
-                               PagePictures& pictures)
+                               PagePictures& pictures, PageFonts& fonts)
     : pictures_(pictures),
-      playfield_(labels_, pictures, [this] { changed(); }),
+      fonts_(fonts),
+      playfield_(labels_, pictures, fonts, [this] { changed(); }),
       timers_([this](TimerId timer) { session_.timerFired(timer); }),
       session_(SessionPorts{keys_, playfield_, *this, store, player, random}) {
   for (const ControlDesign& c : mainWindowDesign().controls) {
@@ -118,7 +119,7 @@ void PageMainWindow::draw() {
     pageFillRect(0, 0, client.width * scale_, client.height * scale_, toPageColour(kButtonFace));
     for (const PageLabel& l : labels_) {
       if (l.visible && l.design->container.empty()) {
-        drawPageLabel(l, placeInWindow(design, *l.design, scale_), scale_);
+        drawPageLabel(l, placeInWindow(design, *l.design, scale_), scale_, fonts_);
       }
     }
     const ControlDesign& banner = design.control("creditBanner");
@@ -210,11 +211,12 @@ void PageMainWindow::takeKeyboard() {
 
 void PageMainWindow::showMessage(const std::string& caption, const std::string& text) {
   pageShowMessage(caption.c_str(), text.c_str(),
-                  pageFont(FontRole::Default, scale_ / ratio_).c_str());
+                  fonts_.cssFont(FontRole::Default, scale_, ratio_).c_str());
 }
 
 void PageMainWindow::createWindow(SecondaryWindow window) {
-  windows_[window] = std::make_unique<PageWindow>(windowIndex(window), designOf(window), pictures_);
+  windows_[window] =
+      std::make_unique<PageWindow>(windowIndex(window), designOf(window), pictures_, fonts_);
   PageWindow& page = *windows_[window];
   if (window == SecondaryWindow::Options) {
     loadChoices();
@@ -324,9 +326,9 @@ bool PageMainWindow::keyDown(unsigned int keyCode, KeyModifiers modifiers, bool 
     // The sliders page by their designed step, which the browser's range input does not know.
     int focus[2] = {};
     pageFocus(focus);
-    const int step = keyCode == kPageUpKeyCode ? kSliderPageStep : -kSliderPageStep;
-    const int value = std::clamp(pageControlValue(focus[0], focus[1]) + step,
-                                 int{options::kSliderMin}, int{options::kSliderMax});
+    const int step = keyCode == kPageUpKeyCode ? kOptionSlider.pageStep : -kOptionSlider.pageStep;
+    const int value = std::clamp(pageControlValue(focus[0], focus[1]) + step, kOptionSlider.minimum,
+                                 kOptionSlider.maximum);
     pageControlSetValue(focus[0], focus[1], value);
     sliderMoved(focus[0], focus[1]);
     return true;

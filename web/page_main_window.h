@@ -7,6 +7,7 @@
 #include "play/key_rules.h"
 #include "play/play_session.h"
 #include "web/canvas_playfield.h"
+#include "web/page_fonts.h"
 #include "web/page_keys.h"
 #include "web/page_label.h"
 #include "web/page_pictures.h"
@@ -20,7 +21,7 @@
 class PageMainWindow final : public GameWindows {
  public:
   PageMainWindow(SettingsStore& store, WavePlayer& player, RandomSource& random,
-                 PagePictures& pictures);
+                 PagePictures& pictures, PageFonts& fonts);
   ~PageMainWindow() override;
   PageMainWindow(const PageMainWindow&) = delete;
   PageMainWindow& operator=(const PageMainWindow&) = delete;
@@ -74,6 +75,7 @@ class PageMainWindow final : public GameWindows {
   void loadChoices();
 
   PagePictures& pictures_;
+  PageFonts& fonts_;
   KeyRules keys_;
   std::vector<PageLabel> labels_;
   CanvasPlayfield playfield_;

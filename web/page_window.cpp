@@ -1,8 +1,7 @@
 #include "web/page_window.h"
 
-#include "design/options_window_design.h"
+#include "design/slider_settings.h"
 #include "web/page.h"
-#include "web/page_fonts.h"
 #include "web/page_label.h"
 
 namespace {
@@ -36,8 +35,9 @@ std::string labelledBy(const WindowDesign& design, const ControlDesign& control)
 
 }  // namespace
 
-PageWindow::PageWindow(int index, const WindowDesign& design, const PagePictures& pictures)
-    : index_(index), design_(design), pictures_(pictures) {
+PageWindow::PageWindow(int index, const WindowDesign& design, const PagePictures& pictures,
+                       PageFonts& fonts)
+    : index_(index), design_(design), pictures_(pictures), fonts_(fonts) {
   pageWindowMake(index_, design_.caption.c_str());
   // The controls that take the focus come first, in the keyboard's order.
   std::vector<const ControlDesign*> order = design_.tabOrder();
@@ -47,7 +47,7 @@ PageWindow::PageWindow(int index, const WindowDesign& design, const PagePictures
   for (const ControlDesign* c : order) {
     const std::string caption = c->kind == ControlKind::Picture ? std::string() : c->caption;
     pageControlMake(index_, indexOf(*c), pageKind(c->kind), caption.c_str(), c->name.c_str(),
-                    labelledBy(design_, *c).c_str(), options::kSliderMin, options::kSliderMax);
+                    labelledBy(design_, *c).c_str(), kOptionSlider.minimum, kOptionSlider.maximum);
     if (!c->tooltip.empty()) describe(*c, c->tooltip);
   }
 }
@@ -63,12 +63,12 @@ void PageWindow::place(double x, double y, int scale, double devicePixelRatio) {
   const PixelRect client = design_.clientPixels();
   const double title = titleHeight(scale, devicePixelRatio);
   pageWindowPlace(index_, x, y - title, client.width * css, client.height * css, title,
-                  pageFont(FontRole::Default, css).c_str());
+                  fonts_.cssFont(FontRole::Default, scale, devicePixelRatio).c_str());
   for (const ControlDesign& c : design_.controls) {
     const PixelRect r = c.pixels();
     const bool label = c.kind == ControlKind::Label;
     pageControlPlace(index_, indexOf(c), r.x * css, r.y * css, r.width * css, r.height * css,
-                     pageFont(c.font, css).c_str(),
+                     fonts_.cssFont(c.font, scale, devicePixelRatio).c_str(),
                      label ? toPageColour(c.backColour.value_or(kButtonFace)) : -1,
                      label ? toPageColour(c.foreColour.value_or(kButtonText)) : -1,
                      c.wraps ? 1 : 0);

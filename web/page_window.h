@@ -3,6 +3,7 @@
 #include <string>
 
 #include "design/window_design.h"
+#include "web/page_fonts.h"
 #include "web/page_pictures.h"
 
 // An options or About window on the page, built from its design with real HTML controls: labels,
@@ -10,7 +11,7 @@
 // under a title bar with the window's caption and a close control.
 class PageWindow {
  public:
-  PageWindow(int index, const WindowDesign& design, const PagePictures& pictures);
+  PageWindow(int index, const WindowDesign& design, const PagePictures& pictures, PageFonts& fonts);
   ~PageWindow();
   PageWindow(const PageWindow&) = delete;
   PageWindow& operator=(const PageWindow&) = delete;
@@ -34,4 +35,5 @@ class PageWindow {
   int index_;
   const WindowDesign& design_;
   const PagePictures& pictures_;
+  PageFonts& fonts_;
 };

@@ -21,6 +21,7 @@ struct Page {
   WebAudioPlayer player;
   TimeMixedRandom random;
   PagePictures pictures;
+  PageFonts fonts;
   std::unique_ptr<PageMainWindow> game;
 };
 
@@ -34,7 +35,8 @@ PageMainWindow* game() { return thePage().game.get(); }
 void startGame() {
   Page& page = thePage();
   page.game.reset();
-  page.game = std::make_unique<PageMainWindow>(page.store, page.player, page.random, page.pictures);
+  page.game = std::make_unique<PageMainWindow>(page.store, page.player, page.random, page.pictures,
+                                               page.fonts);
   page.game->start();
 }
 
@@ -133,6 +135,6 @@ int main() {
   emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE,
                                            fullScreenChanged);
   // The first frame waits for the game's font, or for knowing that it is missing.
-  pageFontsReady(pageFont(FontRole::Default, 1).c_str());
+  pageFontsReady(firstPageFont().c_str());
   return 0;
 }
