@@ -11,8 +11,9 @@ void pageStart();
 void pageRoom(int* widthHeight);
 int pageHasTouch();
 void pageShowTouchButtons(int shown);
-void pageSetStage(double cssWidth, double cssHeight, int deviceWidth, int deviceHeight,
-                  int fullScreen);
+// The stage lies at (x, y) in the page's flow, so that the touch buttons follow it.
+void pageSetStage(double x, double y, double cssWidth, double cssHeight, int deviceWidth,
+                  int deviceHeight, int fullScreen);
 void pagePlaceElement(const char* id, double x, double y, double width, double height);
 
 // Drawing goes to the main canvas, or to the playfield's layer of the given size.
@@ -32,6 +33,9 @@ void pageFontMetrics(const char* font, double* ascentDescent);
 int pageHasFace(const char* family);
 // Calls zundabarFontsReady once the font is loaded, or known to be missing.
 void pageFontsReady(const char* font);
+
+// The main window's label as text for screen readers (and tests), beside what the canvas shows.
+void pageLabel(const char* name, const char* caption, int visible);
 
 void pageFocusGame();
 // The window and control that have the keyboard: -1 for the game, -2 (window) for the message.

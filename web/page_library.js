@@ -99,11 +99,14 @@ mergeInto(LibraryManager.library, {
     };
     document.addEventListener('keydown', unlock, true);
     document.addEventListener('pointerdown', unlock, true);
-    if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    // The offline copy is made once the page has all it needs, never before its first frame.
+    var keep = function () {
+      if (!('serviceWorker' in navigator) || location.protocol === 'file:') return;
       navigator.serviceWorker.register('service_worker.js').catch(function (e) {
         console.warn('zundabar: no offline copy:', e.message);
       });
-    }
+    };
+    if (document.readyState === 'complete') setTimeout(keep, 0); else addEventListener('load', keep);
   },
 
   // The room the game may take, in CSS pixels: the viewport, less the touch buttons' side.
@@ -133,8 +136,10 @@ mergeInto(LibraryManager.library, {
 
   // The stage holds the main window's canvas; full screen it fills the screen, black around it.
   pageSetStage__deps: ['$page'],
-  pageSetStage: function (cssWidth, cssHeight, deviceWidth, deviceHeight, fullScreen) {
+  pageSetStage: function (x, y, cssWidth, cssHeight, deviceWidth, deviceHeight, fullScreen) {
     var s = page.stage.style;
+    s.marginLeft = x + 'px';
+    s.marginTop = y + 'px';
     s.width = cssWidth + 'px';
     s.height = cssHeight + 'px';
     page.stage.classList.toggle('fullScreen', !!fullScreen);
@@ -249,6 +254,19 @@ mergeInto(LibraryManager.library, {
     document.fonts.load(f).catch(function () {}).then(function () {
       page.call(function () { _zundabarFontsReady(); });
     });
+  },
+
+  pageLabel__deps: ['$page'],
+  pageLabel: function (name, caption, visible) {
+    var id = 'label_' + UTF8ToString(name);
+    var e = page.byId(id);
+    if (!e) {
+      e = document.createElement('p');
+      e.id = id;
+      page.byId('labels').appendChild(e);
+    }
+    e.textContent = UTF8ToString(caption);
+    e.hidden = !visible;
   },
 
   pageFocusGame__deps: ['$page'],

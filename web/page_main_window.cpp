@@ -40,6 +40,7 @@ PageMainWindow::PageMainWindow(SettingsStore& store, WavePlayer& player, RandomS
     if (c.kind != ControlKind::Label) continue;
     labels_.push_back({&c, c.caption, c.backColour.value_or(kButtonFace),
                        c.foreColour.value_or(kButtonText), true});
+    pageLabel(c.name.c_str(), c.caption.c_str(), 1);
   }
 }
 
@@ -55,6 +56,8 @@ PageLabel& PageMainWindow::label(LabelId id) {
 }
 
 void PageMainWindow::labelChanged(const PageLabel& changedLabel) {
+  pageLabel(changedLabel.design->name.c_str(), changedLabel.caption.c_str(),
+            changedLabel.visible ? 1 : 0);
   if (changedLabel.design->container.empty()) {
     chromeValid_ = false;
   } else {
@@ -163,9 +166,8 @@ void PageMainWindow::layOut() {
   stageX_ = x / ratio_;
   stageY_ = y / ratio_;
   const double css = scale_ / ratio_;
-  pagePlaceElement("stage", stageX_, stageY_, designSize.width * css, designSize.height * css);
-  pageSetStage(designSize.width * css, designSize.height * css, designSize.width * scale_,
-               designSize.height * scale_, fullScreen_ ? 1 : 0);
+  pageSetStage(stageX_, stageY_, designSize.width * css, designSize.height * css,
+               designSize.width * scale_, designSize.height * scale_, fullScreen_ ? 1 : 0);
   const PixelRect banner = design.control("creditBanner").pixels();
   pagePlaceElement("creditBanner", banner.x * css, banner.y * css, banner.width * css,
                    banner.height * css);
