@@ -54,6 +54,11 @@ foreach(icon ${ZUNDABAR_WEB_ICONS})
     COPYONLY)
 endforeach()
 configure_file(${PROJECT_SOURCE_DIR}/assets/Music.wav ${ZUNDABAR_WEB_DIR}/Music.wav COPYONLY)
+# The start-up benchmark's bare page, never packed.
+configure_file(${PROJECT_SOURCE_DIR}/bench/web_bare_page.html
+  ${ZUNDABAR_WEB_DIR}/bare/web_bare_page.html COPYONLY)
+configure_file(${PROJECT_SOURCE_DIR}/assets/landscape.png ${ZUNDABAR_WEB_DIR}/bare/landscape.png
+  COPYONLY)
 
 # Our font as WOFF2, holding only the characters the game shows: its texts are plain ASCII, with
 # the copyright sign and the close control's cross.

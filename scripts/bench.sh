@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds in Release and prints every figure as "name value unit", measured side by side in one run.
+# Builds in Release (and the browser game with its web preset) and prints every figure as
+# "name value unit", measured side by side in one run.
 # Usage: scripts/bench.sh [RUNS]   (RUNS start-ups of each program, 5 by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,6 +23,12 @@ trap cleanup EXIT
 start_null_sink "$work/runtime" >&2
 export XDG_CONFIG_HOME=$work/config
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+# The browser game in headless Chromium: what the page transfers before its first frame, its first
+# frame against a bare page, a tick and its frame, the wasm's size.
+cmake --preset web >&2
+cmake --build --preset web --target zundabar_web >&2
+node bench/web_bench.js build-web "$runs"
 
 # The game logic alone: Google Benchmark's median of repetitions.
 "$bin/bench/zundabar_tick_bench" --benchmark_filter=OrdinaryTick --benchmark_repetitions=5 \

@@ -37,6 +37,7 @@ void pageFontsReady(const char* font);
 // The main window's label as text for screen readers (and tests), beside what the canvas shows.
 void pageLabel(const char* name, const char* caption, int visible);
 
+void pageFirstFrame();
 void pageFocusGame();
 // The window and control that have the keyboard: -1 for the game, -2 (window) for the message.
 void pageFocus(int* windowControl);

@@ -132,6 +132,8 @@ void PageMainWindow::draw() {
     chromeValid_ = true;
   }
   playfield_.draw();
+  if (!drawn_) pageFirstFrame();
+  drawn_ = true;
 }
 
 void PageMainWindow::showMainWindow() {

@@ -92,5 +92,6 @@ class PageMainWindow final : public GameWindows {
   bool drawPending_ = false;
   long frameRequest_ = 0;
   bool fullScreen_ = false;
+  bool drawn_ = false;
   bool ended_ = false;
 };

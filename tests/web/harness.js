@@ -17,10 +17,13 @@ const types = {
   '.wav': 'audio/wav', '.webmanifest': 'application/manifest+json',
 };
 
-// Serves the build folder as a static host does, gzipped where the client takes it; counts the
-// bytes it sent for each path.
-function serve(dir = webDir) {
-  const sent = new Map();
+// Serves the build folder as a static host does, gzipped where the client takes it; keeps what
+// it sent, each response's path, bytes and time. An isolated page (cross-origin isolation) gets
+// the browser's finest clock.
+function serve(dir = webDir, {isolated = false} = {}) {
+  const sent = [];
+  // Compressed once, as a static host keeps its files compressed.
+  const compressed = new Map();
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
     let name = decodeURIComponent(url.pathname);
@@ -34,11 +37,17 @@ function serve(dir = webDir) {
     let body = fs.readFileSync(file);
     const headers = {'Content-Type': types[path.extname(file)] || 'application/octet-stream',
       'Cache-Control': 'no-cache'};
+    if (isolated) {
+      headers['Cross-Origin-Opener-Policy'] = 'same-origin';
+      headers['Cross-Origin-Embedder-Policy'] = 'require-corp';
+    }
     if (/\bgzip\b/.test(request.headers['accept-encoding'] || '') && !file.endsWith('.png')) {
-      body = zlib.gzipSync(body, {level: 9});
+      const key = file + ':' + fs.statSync(file).mtimeMs;
+      if (!compressed.has(key)) compressed.set(key, zlib.gzipSync(body, {level: 9}));
+      body = compressed.get(key);
       headers['Content-Encoding'] = 'gzip';
     }
-    sent.set(name, (sent.get(name) || 0) + body.length);
+    sent.push({name, bytes: body.length, at: Date.now()});
     response.writeHead(200, headers);
     response.end(body);
   });
