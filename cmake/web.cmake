@@ -20,26 +20,33 @@ add_library(zundabar_web_rules STATIC web/page_keys.cpp)
 target_link_libraries(zundabar_web_rules PUBLIC zundabar_core)
 
 set(ZUNDABAR_WEB_LIBRARY ${PROJECT_SOURCE_DIR}/web/page_library.js)
-add_executable(zundabar_page
+add_library(zundabar_web_page STATIC
   ${ZUNDABAR_BAKED_PICTURES}
   web/canvas_playfield.cpp
   web/local_storage_store.cpp
   web/page_fonts.cpp
+  web/page_game.cpp
   web/page_label.cpp
   web/page_main_window.cpp
   web/page_pictures.cpp
   web/page_timers.cpp
   web/page_window.cpp
-  web/web_main.cpp
 )
-target_link_libraries(zundabar_page PRIVATE zundabar_web_rules)
-set_target_properties(zundabar_page PROPERTIES OUTPUT_NAME zundabar
-  RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR} LINK_DEPENDS ${ZUNDABAR_WEB_LIBRARY})
-# A page alone: no file system, no Node, a fixed heap (the game allocates little), the page
-# written by hand rather than by Emscripten's HTML minifier.
-target_link_options(zundabar_page PRIVATE -sENVIRONMENT=web -sFILESYSTEM=0
-  -sINITIAL_MEMORY=4194304 -sTOTAL_STACK=262144 -sALLOW_MEMORY_GROWTH=1
-  --js-library ${ZUNDABAR_WEB_LIBRARY})
+target_link_libraries(zundabar_web_page PUBLIC zundabar_web_rules)
+
+# A page's program in OUTPUT_DIR as zundabar.js and zundabar.wasm: no file system, no Node, a
+# small heap that may grow (the game allocates little), for a page written by hand rather than
+# by Emscripten's HTML minifier.
+function(zundabar_add_page target main output_dir)
+  add_executable(${target} ${main})
+  target_link_libraries(${target} PRIVATE zundabar_web_page)
+  set_target_properties(${target} PROPERTIES OUTPUT_NAME zundabar
+    RUNTIME_OUTPUT_DIRECTORY ${output_dir} LINK_DEPENDS ${ZUNDABAR_WEB_LIBRARY})
+  target_link_options(${target} PRIVATE -sENVIRONMENT=web -sFILESYSTEM=0
+    -sINITIAL_MEMORY=4194304 -sTOTAL_STACK=262144 -sALLOW_MEMORY_GROWTH=1
+    --js-library ${ZUNDABAR_WEB_LIBRARY})
+endfunction()
+zundabar_add_page(zundabar_page web/web_main.cpp ${PROJECT_BINARY_DIR})
 
 # The files beside the program.
 set(ZUNDABAR_WEB_DIR ${PROJECT_BINARY_DIR})
@@ -54,6 +61,11 @@ foreach(icon ${ZUNDABAR_WEB_ICONS})
     COPYONLY)
 endforeach()
 configure_file(${PROJECT_SOURCE_DIR}/assets/Music.wav ${ZUNDABAR_WEB_DIR}/Music.wav COPYONLY)
+# The game drawing from scripted values, for the tests' pictures: in shots/, never packed.
+zundabar_add_page(zundabar_web_shots tools/web_shots/web_shots_main.cpp ${ZUNDABAR_WEB_DIR}/shots)
+foreach(file ${ZUNDABAR_WEB_STATIC})
+  configure_file(${PROJECT_SOURCE_DIR}/web/${file} ${ZUNDABAR_WEB_DIR}/shots/${file} COPYONLY)
+endforeach()
 # The start-up benchmark's bare page, never packed.
 configure_file(${PROJECT_SOURCE_DIR}/bench/web_bare_page.html
   ${ZUNDABAR_WEB_DIR}/bare/web_bare_page.html COPYONLY)
@@ -85,6 +97,10 @@ add_custom_command(OUTPUT ${ZUNDABAR_WEB_WORKER}
           ${ZUNDABAR_WEB_DIR}/index.html ${ZUNDABAR_WEB_DIR}/zundabar.css
   COMMENT "Writing the service worker" VERBATIM)
 add_custom_target(zundabar_web ALL DEPENDS ${ZUNDABAR_WEB_WORKER} ${ZUNDABAR_WEB_FONT})
+add_custom_command(TARGET zundabar_web_shots POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${ZUNDABAR_WEB_FONT} ${ZUNDABAR_WEB_DIR}/shots/
+  VERBATIM)
+add_dependencies(zundabar_web_shots zundabar_web)
 
 set(ZUNDABAR_WEB_ZIP ${PROJECT_BINARY_DIR}/zundabar-${PROJECT_VERSION}-web.zip)
 add_custom_command(OUTPUT ${ZUNDABAR_WEB_ZIP}

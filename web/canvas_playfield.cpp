@@ -10,12 +10,10 @@
 
 namespace {
 
-// The sunken panel's two rings of 1 pixel each, outer then inner: top and left, then bottom and
-// right, as Windows draws a client edge.
-constexpr Rgb kShadow{160, 160, 160};
-constexpr Rgb kDarkShadow{105, 105, 105};
-constexpr Rgb kHighlight{255, 255, 255};
-constexpr Rgb kLight{227, 227, 227};
+// The sunken panel's border, two pixels of shadow along the top and left and of light along the
+// bottom and right, as the Linux build draws it.
+constexpr Rgb kShadow{159, 159, 159};
+constexpr Rgb kLight{255, 255, 255};
 constexpr Rgb kWhite{255, 255, 255};
 
 int unitsToPixelsX(double units) {
@@ -34,12 +32,10 @@ void drawBorder(PixelRect outer, int scale) {
   for (int ring = 0; ring < kPlayfieldBorderPx; ++ring) {
     const PixelRect r{outer.x + ring, outer.y + ring, outer.width - 2 * ring,
                       outer.height - 2 * ring};
-    const Rgb topLeft = ring == 0 ? kShadow : kDarkShadow;
-    const Rgb bottomRight = ring == 0 ? kHighlight : kLight;
-    fill({r.x, r.y, r.width - 1, 1}, scale, topLeft);
-    fill({r.x, r.y, 1, r.height - 1}, scale, topLeft);
-    fill({r.x, r.y + r.height - 1, r.width, 1}, scale, bottomRight);
-    fill({r.x + r.width - 1, r.y, 1, r.height}, scale, bottomRight);
+    fill({r.x, r.y, r.width - 1, 1}, scale, kShadow);
+    fill({r.x, r.y, 1, r.height - 1}, scale, kShadow);
+    fill({r.x, r.y + r.height - 1, r.width, 1}, scale, kLight);
+    fill({r.x + r.width - 1, r.y, 1, r.height}, scale, kLight);
   }
 }
 

@@ -17,8 +17,8 @@ struct PageLabel {
   bool visible = true;
 };
 
-// The system's colours on the page, as Windows has them.
-inline constexpr Rgb kButtonFace{240, 240, 240};
+// The system's colours on the page, as the Linux build has them.
+inline constexpr Rgb kButtonFace{239, 239, 239};
 inline constexpr Rgb kButtonText{0, 0, 0};
 
 constexpr int toPageColour(Rgb c) { return c.red << 16 | c.green << 8 | c.blue; }

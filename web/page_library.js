@@ -478,7 +478,6 @@ mergeInto(LibraryManager.library, {
     s.font = UTF8ToString(font);
     if (back >= 0) s.backgroundColor = page.colour(back);
     if (fore >= 0) s.color = page.colour(fore);
-    if (!wraps) s.whiteSpace = 'pre';
   },
 
   pageControlText__deps: ['$page'],

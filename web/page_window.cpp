@@ -1,6 +1,10 @@
 #include "web/page_window.h"
 
+#include <cmath>
+#include <string_view>
+
 #include "design/slider_settings.h"
+#include "design/word_wrap.h"
 #include "web/page.h"
 #include "web/page_label.h"
 
@@ -72,11 +76,31 @@ void PageWindow::place(double x, double y, int scale, double devicePixelRatio) {
                      label ? toPageColour(c.backColour.value_or(kButtonFace)) : -1,
                      label ? toPageColour(c.foreColour.value_or(kButtonText)) : -1,
                      c.wraps ? 1 : 0);
+    // A slider's value label shows the value its window gives it.
+    if (label && c.optionRole != OptionRole::ValueLabel) setText(c, brokenCaption(c, scale));
     if (c.kind == ControlKind::Picture) {
       pageControlPicture(index_, indexOf(c), pictures_.id(c.caption), r.width * css,
                          r.height * css);
     }
   }
+}
+
+std::string PageWindow::brokenCaption(const ControlDesign& c, int scale) {
+  if (!c.wraps) return c.caption;
+  // Broken where the game's labels break, measured on the canvas in the same font at the
+  // device's resolution; the blanks in a line, leading ones too, stand as they are.
+  const std::string& font = fonts_.canvasFont(c.font, scale);
+  const std::string_view text = c.caption;
+  const auto widthOf = [&](std::size_t start, std::size_t length) {
+    return static_cast<int>(
+        std::ceil(pageTextWidth(std::string(text.substr(start, length)).c_str(), font.c_str())));
+  };
+  std::string broken;
+  for (const WrappedLine& line : wrapAtWords(text, c.pixels().width * scale, widthOf)) {
+    if (!broken.empty()) broken += '\n';
+    broken += text.substr(line.start, line.length);
+  }
+  return broken;
 }
 
 void PageWindow::show() {

@@ -32,6 +32,9 @@ class PageWindow {
   void describe(const ControlDesign& control, const std::string& text);
 
  private:
+  // The label's caption as it shows, its lines broken by the game's rule at that scale.
+  std::string brokenCaption(const ControlDesign& control, int scale);
+
   int index_;
   const WindowDesign& design_;
   const PagePictures& pictures_;

@@ -8,12 +8,15 @@ zundabar_node_program(zundabar_web_tests)
 gtest_discover_tests(zundabar_web_tests PROPERTIES LABELS web DISCOVERY_TIMEOUT 60)
 
 find_program(ZUNDABAR_NODE node REQUIRED)
-foreach(name play windows page touch)
+# The Linux build's pictures of the same moments, which the shots test puts beside the page's.
+set(ZUNDABAR_WINDOW_SHOTS ${PROJECT_SOURCE_DIR}/build/zundabar_window_shots
+  CACHE FILEPATH "The Linux build's zundabar_window_shots")
+foreach(name play windows page touch shots)
   add_test(NAME WebEndToEnd.${name}
     COMMAND ${ZUNDABAR_NODE} --test ${CMAKE_CURRENT_SOURCE_DIR}/web/${name}_test.js)
   set_tests_properties(WebEndToEnd.${name} PROPERTIES
     LABELS web
-    ENVIRONMENT ZUNDABAR_WEB_DIR=${PROJECT_BINARY_DIR}
+    ENVIRONMENT "ZUNDABAR_WEB_DIR=${PROJECT_BINARY_DIR};ZUNDABAR_WINDOW_SHOTS=${ZUNDABAR_WINDOW_SHOTS};ZUNDABAR_DESIGN_TOOL=$<TARGET_FILE:zundabar_design>"
     RESOURCE_LOCK chromium
     TIMEOUT 300)
 endforeach()

@@ -39,6 +39,9 @@ test('F1 opens the options with their controls in the designed keyboard order', 
   await h.until(page, () => Array.from(document.querySelectorAll('.window'))
       .some((w) => !w.hidden));
   assert.ok(await h.windowShown(page, 'Configuration Options'));
+  assert.equal(await textOf('progressionValue'), '2');
+  // Broken into lines by the game's rule: the run of blanks hangs past the first line.
+  assert.match(await textOf('musicCaption'), /^Background music\n\(takes effect after one song\):$/);
   const order = [await focused()];
   for (let i = 0; i < 9; ++i) {
     await page.keyboard.press('Tab');

@@ -14,6 +14,7 @@
 #include "game/random_source.h"
 #include "game/settings_store.h"
 #include "play/wave_player.h"
+#include "tools/window_shots/scripted_random.h"
 #include "ui/about_window/about_window.h"
 #include "ui/game_font.h"
 #include "ui/main_window/main_window.h"
@@ -38,19 +39,6 @@ class MemoryStore final : public SettingsStore {
 class Silence final : public WavePlayer {
  public:
   void play(const std::string&) override {}
-};
-
-// The same values in the same order on every run.
-class ScriptedRandom final : public RandomSource {
- public:
-  float next() override {
-    static constexpr float kValues[] = {0.31f, 0.12f, 0.57f, 0.44f, 0.73f,
-                                        0.28f, 0.66f, 0.08f, 0.91f, 0.35f};
-    return kValues[count_++ % std::size(kValues)];
-  }
-
- private:
-  unsigned count_ = 0;
 };
 
 bool save(QWidget* window, const QString& folder, const QString& name, int zoom) {
