@@ -1,11 +1,7 @@
 #include "web/canvas_playfield.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
-#include <string>
-
 #include "design/main_window_design.h"
+#include "design/resolution.h"
 #include "web/page.h"
 
 namespace {
@@ -14,15 +10,6 @@ namespace {
 // bottom and right, as the Linux build draws it.
 constexpr Rgb kShadow{159, 159, 159};
 constexpr Rgb kLight{255, 255, 255};
-constexpr Rgb kWhite{255, 255, 255};
-
-int unitsToPixelsX(double units) {
-  return static_cast<int>(std::lround(units * playfieldPixelsPerUnitX()));
-}
-
-int unitsToPixelsY(double units) {
-  return static_cast<int>(std::lround(units * playfieldPixelsPerUnitY()));
-}
 
 void fill(PixelRect r, int scale, Rgb colour) {
   pageFillRect(r.x * scale, r.y * scale, r.width * scale, r.height * scale, toPageColour(colour));
@@ -39,87 +26,80 @@ void drawBorder(PixelRect outer, int scale) {
   }
 }
 
+FramePictureSizes pictureSizes() {
+  FramePictureSizes sizes{};
+  for (size_t i = 0; i < kFramePictureCount; ++i) {
+    const std::string name(framePictureName(static_cast<FramePicture>(i)));
+    if (const BakedPicture* p = findBakedPicture(name.c_str())) sizes[i] = {p->width, p->height};
+  }
+  return sizes;
+}
+
 }  // namespace
+
+CanvasPlayfield::CanvasPlayfield(const std::vector<PageLabel>& labels, const PagePictures& pictures,
+                                 PageFonts& fonts, std::function<void()> changed)
+    : labels_(labels),
+      pictures_(pictures),
+      fonts_(fonts),
+      changed_(std::move(changed)),
+      frame_(pictureSizes()) {}
 
 void CanvasPlayfield::takeFocus() { pageFocusGame(); }
 
 void CanvasPlayfield::repaint() {
-  ops_.clear();
+  frame_.repaint();
   changed_();
 }
 
 void CanvasPlayfield::line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) {
-  ops_.push_back({false, Picture::Crate, x1, y1, x2, y2, colour.value_or(kButtonText)});
+  frame_.line(x1, y1, x2, y2, colour);
   changed_();
 }
 
 void CanvasPlayfield::paint(Picture picture, int16_t x, int16_t y) {
-  ops_.push_back({true, picture, static_cast<float>(x), static_cast<float>(y), 0, 0, {}});
+  frame_.paint(picture, x, y);
   changed_();
 }
 
+void CanvasPlayfield::execute(const FrameStep& step, PixelRect inner) {
+  const PixelRect& a = step.area;
+  if (step.kind == FrameStep::Kind::Fill) {
+    pageFillRect(inner.x + a.x, inner.y + a.y, a.width, a.height,
+                 toPageColour(step.colour.value_or(kButtonText)));
+  } else if (step.kind == FrameStep::Kind::Picture) {
+    const int id = pictures_.id(std::string(framePictureName(step.picture)));
+    if (id >= 0) pageDrawPicture(id, inner.x + a.x, inner.y + a.y);
+  }
+}
+
 void CanvasPlayfield::drawLayer(int scale) {
-  const PixelRect inner = playfieldInnerPixels();
-  pageTarget(1, inner.width * scale, inner.height * scale);
-  // White shows only where the landscape ends, should the inner area be larger than it.
-  pageFillRect(0, 0, inner.width * scale, inner.height * scale, toPageColour(kWhite));
-  if (const BakedPicture* landscape = findBakedPicture("landscape")) {
-    for (int i = 0; i < landscape->areaCount; ++i) {
-      const BakedArea& a = landscape->areas[i];
-      pageFillRect(a.x * scale, a.y * scale, a.width * scale, a.height * scale,
-                   static_cast<int>(a.colour & 0xffffff));
-    }
+  const PixelRect inner = zoomedRect(playfieldInnerPixels(), scale);
+  pageTarget(1, inner.width, inner.height);
+  for (const FrameStep& step : frame_.background({inner.width, inner.height}, kDesignDpi * scale)) {
+    execute(step, {});
   }
   const WindowDesign& design = mainWindowDesign();
   for (const PageLabel& label : labels_) {
     if (!label.visible || label.design->container != "playfield") continue;
     PixelRect r = placeInWindow(design, *label.design, scale);
-    r.x -= inner.x * scale;
-    r.y -= inner.y * scale;
+    r.x -= inner.x;
+    r.y -= inner.y;
     drawPageLabel(label, r, scale, fonts_);
   }
   pageTarget(0, 0, 0);
   layerValid_ = true;
 }
 
-void CanvasPlayfield::drawLine(const DrawOp& op, PixelRect inner, int scale) {
-  const int x1 = unitsToPixelsX(op.x1);
-  const int y1 = unitsToPixelsY(op.y1);
-  const int x2 = unitsToPixelsX(op.x2);
-  const int y2 = unitsToPixelsY(op.y2);
-  // A level or upright line covers whole pixels of the design, both ends included, so that on a
-  // dense screen it is as many device pixels thick as a design pixel is wide.
-  if (x1 == x2 || y1 == y2) {
-    fill({inner.x + std::min(x1, x2), inner.y + std::min(y1, y2), std::abs(x2 - x1) + 1,
-          std::abs(y2 - y1) + 1},
-         scale, op.colour);
-    return;
-  }
-  // The game draws no slanted line; one would be drawn a design pixel at a time along it.
-  const int steps = std::max(std::abs(x2 - x1), std::abs(y2 - y1));
-  for (int i = 0; i <= steps; ++i) {
-    const int x = x1 + static_cast<int>(std::lround(double(x2 - x1) * i / steps));
-    const int y = y1 + static_cast<int>(std::lround(double(y2 - y1) * i / steps));
-    fill({inner.x + x, inner.y + y, 1, 1}, scale, op.colour);
-  }
-}
-
 void CanvasPlayfield::draw() {
   const int scale = pictures_.scale();
   if (!layerValid_) drawLayer(scale);
   drawBorder(playfieldPixels(), scale);
-  const PixelRect inner = playfieldInnerPixels();
-  pageDrawLayer(inner.x * scale, inner.y * scale);
-  pageClip(inner.x * scale, inner.y * scale, inner.width * scale, inner.height * scale);
-  for (const DrawOp& op : ops_) {
-    if (!op.isPicture) {
-      drawLine(op, inner, scale);
-      continue;
-    }
-    const int id = pictures_.id(std::string(pictureName(op.picture)));
-    if (id < 0) continue;
-    pageDrawPicture(id, (inner.x + unitsToPixelsX(op.x1)) * scale,
-                    (inner.y + unitsToPixelsY(op.y1)) * scale);
+  const PixelRect inner = zoomedRect(playfieldInnerPixels(), scale);
+  pageDrawLayer(inner.x, inner.y);
+  pageClip(inner.x, inner.y, inner.width, inner.height);
+  for (const FrameStep& step : frame_.drawing()) {
+    execute(scaledStep(step, kDesignDpi * scale), inner);
   }
   pageUnclip();
 }

@@ -4,18 +4,18 @@
 #include <optional>
 #include <vector>
 
+#include "design/playfield_frame.h"
 #include "game/playfield.h"
 #include "web/page_label.h"
 #include "web/page_pictures.h"
 
-// The playfield on the main window's canvas. What the game draws is kept as a list, in order,
-// until the next repaint; a frame draws the playfield's layer (the landscape with the labels that
-// lie on it, made again only when one of them changes) and the list above it.
+// The playfield on the main window's canvas, drawn by the shared frame's steps. A frame draws the
+// playfield's layer (the frame's background with the labels that lie on the playfield, made
+// again only when one of them changes) and the game's drawing above it.
 class CanvasPlayfield final : public Playfield {
  public:
   CanvasPlayfield(const std::vector<PageLabel>& labels, const PagePictures& pictures,
-                  PageFonts& fonts, std::function<void()> changed)
-      : labels_(labels), pictures_(pictures), fonts_(fonts), changed_(std::move(changed)) {}
+                  PageFonts& fonts, std::function<void()> changed);
 
   void takeFocus() override;
   void repaint() override;
@@ -28,19 +28,13 @@ class CanvasPlayfield final : public Playfield {
   void draw();
 
  private:
-  struct DrawOp {
-    bool isPicture = false;
-    Picture picture = Picture::Crate;
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    Rgb colour;
-  };
   void drawLayer(int scale);
-  void drawLine(const DrawOp& op, PixelRect inner, int scale);
+  void execute(const FrameStep& step, PixelRect inner);
 
   const std::vector<PageLabel>& labels_;
   const PagePictures& pictures_;
   PageFonts& fonts_;
   std::function<void()> changed_;
-  std::vector<DrawOp> ops_;
+  PlayfieldFrame frame_;
   bool layerValid_ = false;
 };

@@ -22,7 +22,7 @@ void pageFillRect(int x, int y, int width, int height, int rgb);
 void pageClip(int x, int y, int width, int height);
 void pageUnclip();
 void pageDrawLayer(int x, int y);
-void pageMakePicture(int id, const unsigned char* rgba, int width, int height, int scale);
+void pageMakePicture(int id, const unsigned char* rgba, int width, int height);
 void pageDrawPicture(int id, int x, int y);
 // Text on its baseline at (x, y).
 void pageText(const char* text, double x, double y, const char* font, int rgb, int underline,

@@ -188,21 +188,15 @@ mergeInto(LibraryManager.library, {
   pageDrawLayer__deps: ['$page'],
   pageDrawLayer: function (x, y) { page.main.drawImage(page.layer.canvas, x, y); },
 
-  // A picture from straight RGBA pixels, each enlarged to a block of scale x scale.
+  // A picture from straight RGBA pixels.
   pageMakePicture__deps: ['$page'],
-  pageMakePicture: function (id, pixels, width, height, scale) {
-    var design = document.createElement('canvas');
-    design.width = width;
-    design.height = height;
-    design.getContext('2d').putImageData(
+  pageMakePicture: function (id, pixels, width, height) {
+    var c = document.createElement('canvas');
+    c.width = width;
+    c.height = height;
+    c.getContext('2d').putImageData(
         new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4).slice(),
             width, height), 0, 0);
-    var c = document.createElement('canvas');
-    c.width = width * scale;
-    c.height = height * scale;
-    var g = c.getContext('2d');
-    g.imageSmoothingEnabled = false;
-    g.drawImage(design, 0, 0, c.width, c.height);
     page.pictures[id] = c;
   },
 

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "design/game_pictures.h"
 
 // The game's pictures on the page, made from the baked data at a scale, each pixel a block of
-// scale x scale device pixels; the flat landscape is drawn area by area instead.
+// scale x scale device pixels, as the shared enlargement makes them.
 class PagePictures {
  public:
   // Makes them all afresh when the scale is new.
@@ -19,5 +20,5 @@ class PagePictures {
   int scale_ = 0;
 };
 
-// Straight (not premultiplied) RGBA bytes of a baked picture with pixels.
-std::vector<unsigned char> straightRgba(const BakedPicture& picture);
+// Straight (not premultiplied) RGBA bytes of premultiplied ARGB words, as the page's images take.
+std::vector<unsigned char> straightRgba(const std::vector<uint32_t>& premultipliedArgb);
