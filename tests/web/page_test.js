@@ -103,6 +103,39 @@ test('storage that throws still plays; the value holds, and each failure is told
       await page.close();
     });
 
+test('the music is fetched at the first Space, not before, and a missing one is told once',
+    async () => {
+      const page = await browser.newPage();
+      page.consoleLines = [];
+      page.on('console', (m) => page.consoleLines.push(m.text()));
+      // What the page itself asks for, not its offline copy.
+      await page.setBypassServiceWorker(true);
+      const asked = [];
+      await page.setRequestInterception(true);
+      page.on('request', (request) => {
+        if (!request.url().endsWith('/Music.wav')) return request.continue();
+        asked.push(Date.now());
+        return request.respond({status: 404, body: ''});
+      });
+      await page.goto(server.address + 'index.html');
+      await h.waitForGame(page);
+      await h.pause(300);
+      assert.equal(asked.length, 0, 'not at page load');
+      assert.ok(await plays(page));
+      await h.until(page, () => true);
+      for (let i = 0; i < 50 && !told(page, /Music\.wav cannot be played/); ++i) await h.pause(20);
+      assert.equal(asked.length, 1);
+      // The music box set again plays again: the file is not asked for a second time.
+      await page.keyboard.press('F1');
+      await h.until(page, () => Array.from(document.querySelectorAll('.window'))
+          .some((w) => !w.hidden));
+      await page.click('[data-name="setMusicButton"]');
+      await h.pause(200);
+      assert.equal(asked.length, 1);
+      assert.equal(told(page, /Music\.wav cannot be played/), 1);
+      await page.close();
+    });
+
 test('after one visit the game loads and plays with the network off', async () => {
   const page = await h.openGame(browser, server.address);
   await page.evaluate(() => navigator.serviceWorker.ready);
