@@ -15,41 +15,39 @@ std::string storageError() {
 
 }  // namespace
 
-std::string LocalStorageStore::itemName(const std::string& key) {
+std::string LocalStorageOptions::itemName(const std::string& key) {
   return options::kStoreFolder + "\\" + options::kApplication + "\\" + options::kSection + "\\" +
          key;
 }
 
-std::string LocalStorageStore::get(const std::string& key) {
-  if (const auto held = held_.find(key); held != held_.end()) return held->second;
-  std::array<char, options::kMaxOptionChars + 2> text{};
+OptionsStorage::Found LocalStorageOptions::read(const std::string& key) {
+  Found found;
+  // Room for the longest text the game takes, in UTF-8, and one byte more.
+  std::array<char, options::kMaxOptionChars * 4 + 2> text{};
   const int length =
       pageStorageGet(itemName(key).c_str(), text.data(), static_cast<int>(text.size()));
   if (length == -2) {
-    tellOnce("read", "zundabar: the page's storage cannot be read (" + storageError() +
-                         "); the options take their defaults");
-    return {};
+    found.problems.push_back("the page's storage cannot be read (" + storageError() +
+                             "); the options take their defaults");
+  } else if (length >= static_cast<int>(text.size())) {
+    found.overLong = true;
+  } else if (length >= 0) {
+    found.text = std::string(text.data(), static_cast<std::size_t>(length));
   }
-  if (length < 0) return {};
-  if (static_cast<std::size_t>(length) > options::kMaxOptionChars) {
-    tellOnce("long " + key, "zundabar: the stored \"" + key + "\" is longer than " +
-                                std::to_string(options::kMaxOptionChars) +
-                                " characters and reads as missing");
-    return {};
-  }
-  return text.data();
+  return found;
 }
 
-void LocalStorageStore::save(const std::string& key, const std::string& text) {
-  if (pageStorageSave(itemName(key).c_str(), text.c_str()) == 1) {
-    held_.erase(key);
-    return;
+OptionsStorage::Written LocalStorageOptions::write(
+    const std::map<std::string, std::string>& values) {
+  Written written;
+  for (const auto& [key, text] : values) {
+    if (pageStorageSave(itemName(key).c_str(), text.c_str()) != 1) {
+      written.failed[key] = storageError();
+    }
   }
-  held_[key] = text;
-  tellOnce("save", "zundabar: the page's storage refused \"" + key + "\" (" + storageError() +
-                       "); the new value holds until the game ends");
+  return written;
 }
 
-void LocalStorageStore::tellOnce(const std::string& what, const std::string& text) {
-  if (told_.insert(what).second) pageTell(text.c_str());
+std::string LocalStorageOptions::shownLocation() const {
+  return "the page's storage (" + itemName("") + ")";
 }

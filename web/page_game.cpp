@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "design/main_window_design.h"
+#include "play/options_store.h"
 #include "web/local_storage_store.h"
 #include "web/page.h"
 #include "web/page_fonts.h"
@@ -16,7 +17,9 @@ namespace {
 
 struct Page {
   explicit Page(RandomSource& random) : random(random) {}
-  LocalStorageStore store;
+  OptionsStore store{std::make_unique<LocalStorageOptions>(), [](std::string_view line) {
+                       pageTell(("zundabar: " + std::string(line)).c_str());
+                     }};
   WebAudioPlayer player;
   RandomSource& random;
   PagePictures pictures;

@@ -227,7 +227,7 @@ void PageMainWindow::createWindow(SecondaryWindow window) {
   } else {
     const ControlDesign& location = page.design().control("optionsLocation");
     page.describe(location, optionsLocationTooltip("this browser's storage for this page, under " +
-                                                   LocalStorageStore::itemName("")));
+                                                   LocalStorageOptions::itemName("")));
   }
   placeWindow(window);
 }

@@ -65,8 +65,8 @@ test('damaged stored options still play, told once on the console', async () => 
       .some((w) => !w.hidden));
   // A text over 64 characters reads as missing: the slider shows the default.
   assert.equal(await again.$eval('[data-name="jumpSlider"]', (e) => e.value), '3');
-  assert.equal(told(again, /"Jump" is longer than 64 characters/), 1);
-  assert.equal(told(again, /"Music" is longer than 64 characters/), 1);
+  assert.equal(told(again, /option Jump in the page's storage .* is 65 characters long/), 1);
+  assert.equal(told(again, /option Music in the page's storage .* longer than 64 characters/), 1);
   await again.close();
 });
 
@@ -98,7 +98,9 @@ test('storage that throws still plays; the value holds, and each failure is told
           .some((w) => !w.hidden));
       assert.equal(await page.$eval(box, (e) => e.checked), false, 'the refused value holds');
       assert.equal(told(page, /storage cannot be read \(SecurityError\)/), 1);
-      assert.equal(told(page, /storage refused "\w+" \(QuotaExceededError\)/), 1);
+      for (const key of ['Crates', 'Progression']) {
+        assert.equal(told(page, new RegExp(`save the option ${key} .*QuotaExceededError`)), 1);
+      }
       assert.equal(told(page, /pageerror|Uncaught/), 0);
       await page.close();
     });
