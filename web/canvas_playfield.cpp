@@ -37,7 +37,7 @@ FramePictureSizes pictureSizes() {
 
 }  // namespace
 
-CanvasPlayfield::CanvasPlayfield(const std::vector<PageLabel>& labels, const PagePictures& pictures,
+CanvasPlayfield::CanvasPlayfield(const std::vector<PageLabel>& labels, PagePictures& pictures,
                                  PageFonts& fonts, std::function<void()> changed)
     : labels_(labels),
       pictures_(pictures),

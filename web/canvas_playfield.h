@@ -14,8 +14,8 @@
 // again only when one of them changes) and the game's drawing above it.
 class CanvasPlayfield final : public Playfield {
  public:
-  CanvasPlayfield(const std::vector<PageLabel>& labels, const PagePictures& pictures,
-                  PageFonts& fonts, std::function<void()> changed);
+  CanvasPlayfield(const std::vector<PageLabel>& labels, PagePictures& pictures, PageFonts& fonts,
+                  std::function<void()> changed);
 
   void takeFocus() override;
   void repaint() override;
@@ -32,7 +32,7 @@ class CanvasPlayfield final : public Playfield {
   void execute(const FrameStep& step, PixelRect inner);
 
   const std::vector<PageLabel>& labels_;
-  const PagePictures& pictures_;
+  PagePictures& pictures_;
   PageFonts& fonts_;
   std::function<void()> changed_;
   PlayfieldFrame frame_;

@@ -23,6 +23,9 @@ void pageClip(int x, int y, int width, int height);
 void pageUnclip();
 void pageDrawLayer(int x, int y);
 void pageMakePicture(int id, const unsigned char* rgba, int width, int height);
+// A picture of that size, filled by the drawing between the two.
+void pageMakeFlatPicture(int id, int width, int height);
+void pageEndFlatPicture();
 void pageDrawPicture(int id, int x, int y);
 // Text on its baseline at (x, y).
 void pageText(const char* text, double x, double y, const char* font, int rgb, int underline,

@@ -200,6 +200,19 @@ mergeInto(LibraryManager.library, {
     page.pictures[id] = c;
   },
 
+  pageMakeFlatPicture__deps: ['$page'],
+  pageMakeFlatPicture: function (id, width, height) {
+    var c = document.createElement('canvas');
+    c.width = width;
+    c.height = height;
+    page.pictures[id] = c;
+    page.before = page.target;
+    page.target = c.getContext('2d', {alpha: false});
+  },
+
+  pageEndFlatPicture__deps: ['$page'],
+  pageEndFlatPicture: function () { page.target = page.before; },
+
   pageDrawPicture__deps: ['$page'],
   pageDrawPicture: function (id, x, y) { page.target.drawImage(page.pictures[id], x, y); },
 
@@ -214,10 +227,18 @@ mergeInto(LibraryManager.library, {
     if (underline) g.fillRect(x, underlineY, Math.round(g.measureText(t).width), underlineHeight);
   },
 
-  pageTextWidth__deps: ['$page'],
+  // Text is measured on a canvas of its own, whose font is set only when it changes: setting a
+  // canvas's font parses it anew.
+  $measure: {context: null, font: ''},
+  pageTextWidth__deps: ['$measure'],
   pageTextWidth: function (text, font) {
-    page.layer.font = UTF8ToString(font);
-    return page.layer.measureText(UTF8ToString(text)).width;
+    var f = UTF8ToString(font);
+    if (!measure.context) measure.context = document.createElement('canvas').getContext('2d');
+    if (measure.font !== f) {
+      measure.context.font = f;
+      measure.font = f;
+    }
+    return measure.context.measureText(UTF8ToString(text)).width;
   },
 
   // The font's ascent and descent in pixels, as the canvas lays out its lines.

@@ -3,42 +3,58 @@
 #include "design/picture_enlargement.h"
 #include "web/page.h"
 
-std::vector<unsigned char> straightRgba(const std::vector<uint32_t>& premultipliedArgb) {
-  std::vector<unsigned char> rgba(premultipliedArgb.size() * 4);
-  for (size_t i = 0; i < premultipliedArgb.size(); ++i) {
-    const uint32_t argb = premultipliedArgb[i];
-    const unsigned alpha = argb >> 24;
-    unsigned char* out = &rgba[i * 4];
-    for (int channel = 0; channel < 3; ++channel) {
-      const unsigned value = (argb >> (16 - 8 * channel)) & 0xff;
-      out[channel] = static_cast<unsigned char>(
-          alpha == 0 ? 0 : (alpha == 255 ? value : (value * 255 + alpha / 2) / alpha));
+void toStraightRgba(std::vector<uint32_t>& words) {
+  for (uint32_t& word : words) {
+    const uint32_t alpha = word >> 24;
+    uint32_t red = (word >> 16) & 0xff;
+    uint32_t green = (word >> 8) & 0xff;
+    uint32_t blue = word & 0xff;
+    if (alpha != 255 && alpha != 0) {
+      red = (red * 255 + alpha / 2) / alpha;
+      green = (green * 255 + alpha / 2) / alpha;
+      blue = (blue * 255 + alpha / 2) / alpha;
     }
-    out[3] = static_cast<unsigned char>(alpha);
+    // In memory red, green, blue, alpha: the words are little-endian.
+    word = alpha << 24 | blue << 16 | green << 8 | red;
   }
-  return rgba;
 }
 
 void PagePictures::makeAt(int scale) {
   if (scale == scale_) return;
   scale_ = scale;
-  for (int i = 0; i < kBakedPictureCount; ++i) {
-    const BakedPicture& picture = kBakedPictures[i];
-    const int width = picture.width * scale;
-    const int height = picture.height * scale;
-    std::vector<uint32_t> words(static_cast<size_t>(width) * height);
-    enlargePicture(picture, {words.data(), width, height, width});
-    if (picture.opaque) {
-      for (uint32_t& word : words) word |= 0xff000000u;
-    }
-    const std::vector<unsigned char> rgba = straightRgba(words);
-    pageMakePicture(i, rgba.data(), width, height);
-  }
+  made_.assign(static_cast<size_t>(kBakedPictureCount), false);
 }
 
-int PagePictures::id(const std::string& name) const {
+int PagePictures::id(const std::string& name) {
   for (int i = 0; i < kBakedPictureCount; ++i) {
-    if (name == kBakedPictures[i].name) return i;
+    if (name != kBakedPictures[i].name) continue;
+    if (!made_[static_cast<size_t>(i)]) {
+      const BakedPicture& picture = kBakedPictures[i];
+      made_[static_cast<size_t>(i)] = true;
+      if (!picture.pixels) {
+        // A picture of flat areas, enlarged by a whole factor, is its areas' blocks: filled on
+        // the page's own canvas, without a copy of all its pixels through the program's memory,
+        // which at the landscape's size would delay the first frame.
+        pageMakeFlatPicture(i, picture.width * scale_, picture.height * scale_);
+        for (int a = 0; a < picture.areaCount; ++a) {
+          const BakedArea& area = picture.areas[a];
+          pageFillRect(area.x * scale_, area.y * scale_, area.width * scale_, area.height * scale_,
+                       static_cast<int>(area.colour & 0xffffff));
+        }
+        pageEndFlatPicture();
+        return i;
+      }
+      const int width = picture.width * scale_;
+      const int height = picture.height * scale_;
+      std::vector<uint32_t> words(static_cast<size_t>(width) * height);
+      enlargePicture(picture, {words.data(), width, height, width});
+      if (picture.opaque) {
+        for (uint32_t& word : words) word |= 0xff000000u;
+      }
+      toStraightRgba(words);
+      pageMakePicture(i, reinterpret_cast<const unsigned char*>(words.data()), width, height);
+    }
+    return i;
   }
   return -1;
 }

@@ -10,15 +10,18 @@
 // scale x scale device pixels, as the shared enlargement makes them.
 class PagePictures {
  public:
-  // Makes them all afresh when the scale is new.
+  // A new scale: each picture is made again at its next use.
   void makeAt(int scale);
-  // The page's picture of that name; -1 for a picture the game lacks.
-  int id(const std::string& name) const;
+  // The page's picture of that name at the scale, made at its first use, so that the first frame
+  // waits only for the pictures it shows; -1 for a picture the game lacks.
+  int id(const std::string& name);
   int scale() const { return scale_; }
 
  private:
   int scale_ = 0;
+  std::vector<bool> made_;
 };
 
-// Straight (not premultiplied) RGBA bytes of premultiplied ARGB words, as the page's images take.
-std::vector<unsigned char> straightRgba(const std::vector<uint32_t>& premultipliedArgb);
+// Premultiplied ARGB words made straight (not premultiplied) RGBA bytes in place, as the page's
+// images take them.
+void toStraightRgba(std::vector<uint32_t>& words);

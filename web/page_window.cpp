@@ -39,7 +39,7 @@ std::string labelledBy(const WindowDesign& design, const ControlDesign& control)
 
 }  // namespace
 
-PageWindow::PageWindow(int index, const WindowDesign& design, const PagePictures& pictures,
+PageWindow::PageWindow(int index, const WindowDesign& design, PagePictures& pictures,
                        PageFonts& fonts)
     : index_(index), design_(design), pictures_(pictures), fonts_(fonts) {
   pageWindowMake(index_, design_.caption.c_str());

@@ -11,7 +11,7 @@
 // under a title bar with the window's caption and a close control.
 class PageWindow {
  public:
-  PageWindow(int index, const WindowDesign& design, const PagePictures& pictures, PageFonts& fonts);
+  PageWindow(int index, const WindowDesign& design, PagePictures& pictures, PageFonts& fonts);
   ~PageWindow();
   PageWindow(const PageWindow&) = delete;
   PageWindow& operator=(const PageWindow&) = delete;
@@ -37,6 +37,6 @@ class PageWindow {
 
   int index_;
   const WindowDesign& design_;
-  const PagePictures& pictures_;
+  PagePictures& pictures_;
   PageFonts& fonts_;
 };
