@@ -138,14 +138,18 @@ test('the music is fetched at the first Space, not before, and a missing one is 
       await page.close();
     });
 
-test('after one visit the game loads and plays with the network off', async () => {
-  const page = await h.openGame(browser, server.address);
-  await page.evaluate(() => navigator.serviceWorker.ready);
-  await h.until(page, () => navigator.serviceWorker.controller !== null);
-  await page.setOfflineMode(true);
-  await page.reload();
-  await h.waitForGame(page);
-  assert.ok(await plays(page));
-  await page.setOfflineMode(false);
-  await page.close();
-});
+test('after one visit the game is installable, and loads and plays with the network off',
+    async () => {
+      const page = await h.openGame(browser, server.address);
+      await page.evaluate(() => navigator.serviceWorker.ready);
+      await h.until(page, () => navigator.serviceWorker.controller !== null);
+      const cdp = await page.createCDPSession();
+      const {installabilityErrors} = await cdp.send('Page.getInstallabilityErrors');
+      assert.deepEqual(installabilityErrors, []);
+      await page.setOfflineMode(true);
+      await page.reload();
+      await h.waitForGame(page);
+      assert.ok(await plays(page));
+      await page.setOfflineMode(false);
+      await page.close();
+    });
