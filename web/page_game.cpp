@@ -38,6 +38,12 @@ void startGame() {
   page.game.reset();
   page.game = std::make_unique<PageMainWindow>(page.store, page.player, page.random, page.pictures,
                                                page.fonts);
+  // A page opened behind another tab keeps the game's time still until it shows.
+  EmscriptenVisibilityChangeEvent visibility{};
+  if (emscripten_get_visibility_status(&visibility) == EMSCRIPTEN_RESULT_SUCCESS &&
+      visibility.hidden) {
+    page.game->pageHidden(true);
+  }
   page.game->start();
 }
 
