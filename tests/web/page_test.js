@@ -20,8 +20,11 @@ async function plays(page) {
   await page.keyboard.press('Space');
   await h.until(page, () => document.getElementById('label_startPrompt').hidden);
   const before = await h.canvasDigest(page);
-  await h.pause(300);
-  return await h.canvasDigest(page) !== before;
+  for (let i = 0; i < 150; ++i) {
+    await h.pause(20);
+    if (await h.canvasDigest(page) !== before) return true;
+  }
+  return false;
 }
 
 const told = (page, pattern) => page.consoleLines.filter((line) => pattern.test(line)).length;

@@ -27,7 +27,7 @@ after(async () => {
 
 async function moving() {
   const before = await h.canvasDigest(page);
-  for (let i = 0; i < 50; ++i) {
+  for (let i = 0; i < 150; ++i) {
     await h.pause(20);
     if (await h.canvasDigest(page) !== before) return true;
   }
@@ -59,10 +59,10 @@ test('the start prompt shows over a still playfield, and Space starts play', asy
 test('Right and Left steer the monkey', async () => {
   const start = await h.waitForMonkey(page);
   assert.ok(start, 'the monkey is on the playfield');
-  await h.hold(page, 'ArrowRight', 400);
+  await h.hold(page, 'ArrowRight', 500);
   const right = await h.monkeyAt(page);
   assert.ok(right.x > start.x + 5, `right: ${start.x} to ${right.x}`);
-  await h.hold(page, 'ArrowLeft', 800);
+  await h.hold(page, 'ArrowLeft', 1000);
   const left = await h.monkeyAt(page);
   assert.ok(left.x < right.x - 5, `left: ${right.x} to ${left.x}`);
 });

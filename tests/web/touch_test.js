@@ -53,7 +53,7 @@ test('a tap on Start plays, and a finger held on Left steers the monkey', async 
   // The monkey starts at the right.
   const left = await centre('#touchButtons [data-key="37"]');
   await page.touchscreen.touchStart(left.x, left.y);
-  await h.pause(400);
+  await h.pause(600);
   await page.touchscreen.touchEnd();
   const after = await h.monkeyAt(page);
   assert.ok(after.x < before.x - 10, `${before.x} to ${after.x}`);

@@ -25,7 +25,7 @@ const textOf = (name) => page.$eval(`[data-name="${name}"]`, (e) => e.textConten
 async function moves() {
   const before = await h.canvasDigest(page);
   await h.until(page, () => true);
-  for (let i = 0; i < 50; ++i) {
+  for (let i = 0; i < 150; ++i) {
     await h.pause(20);
     if (await h.canvasDigest(page) !== before) return true;
   }
@@ -103,3 +103,26 @@ test('the credit banner opens About, and Close, pressed with Enter, plays on', a
   assert.ok(!await h.windowShown(page, 'About Zundabar'));
   assert.ok(await moves(), 'play goes on');
 });
+
+test('Alt+Enter shows the game full screen at the largest whole factor, and the menu goes back',
+    async () => {
+      const cdp = await page.createCDPSession();
+      await cdp.send('Emulation.setDeviceMetricsOverride', {width: 800, height: 600,
+        deviceScaleFactor: 1, mobile: false, screenWidth: 1920, screenHeight: 1080});
+      await page.focus('#mainWindow');
+      await page.keyboard.down('Alt');
+      await page.keyboard.press('Enter');
+      await page.keyboard.up('Alt');
+      await h.until(page, () => document.fullscreenElement &&
+          document.getElementById('mainWindow').width === 492 * 2);
+      // Centred on whole pixels between black bars.
+      assert.deepEqual(await page.$eval('#stage', (e) => [e.style.marginLeft, e.style.marginTop]),
+          ['468px', '42px']);
+      await page.click('#mainWindow', {button: 'right'});
+      await h.until(page, () => !document.getElementById('displayMenu').hidden);
+      assert.equal(await page.$eval('#displayMenu button', (b) => b.getAttribute('aria-checked')),
+          'true');
+      await page.click('#displayMenu button');
+      await h.until(page, () => !document.fullscreenElement &&
+          document.getElementById('mainWindow').width === 492);
+    });
