@@ -264,8 +264,14 @@ mergeInto(LibraryManager.library, {
       g.font = '32px monospace';
       page.monospaceWidth = g.measureText(text).width;
     }
-    g.font = '32px "' + UTF8ToString(family) + '", monospace';
-    return g.measureText(text).width !== page.monospaceWidth ? 1 : 0;
+    var name = UTF8ToString(family);
+    // Looking for a face the system lacks costs milliseconds: each is looked for once.
+    page.faces = page.faces || {};
+    if (!(name in page.faces)) {
+      g.font = '32px "' + name + '", monospace';
+      page.faces[name] = g.measureText(text).width !== page.monospaceWidth ? 1 : 0;
+    }
+    return page.faces[name];
   },
 
   pageFontsReady__deps: ['$page'],
