@@ -74,6 +74,17 @@ windows_named() {
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
 }
 
+# Holds Down until the level ends and its message box is open (bounded).
+land_with_down() {
+  xdotool keydown Down
+  for _ in $(seq 150); do
+    [ "$(windows_named Zundabar)" -ge 2 ] && break
+    sleep 0.1
+  done
+  xdotool keyup Down
+  [ "$(windows_named Zundabar)" -ge 2 ] || fail "no message box after holding Down"
+}
+
 shot() {
   import -window root "$shots/$1.png"
 }

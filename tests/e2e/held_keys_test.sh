@@ -46,13 +46,7 @@ steers_at_the_rules_pace 3000 || fail "a held arrow did not steer at the rules' 
 
 # Down held brings a landing; an Escape held to close its message box is the box's, repeats and
 # all, and play goes on.
-xdotool keydown Down
-for _ in $(seq 150); do
-  [ "$(windows_named Zundabar)" -ge 2 ] && break
-  sleep 0.1
-done
-xdotool keyup Down
-[ "$(windows_named Zundabar)" -ge 2 ] || fail "no message box after holding Down"
+land_with_down
 sleep 0.3
 hold Escape 1500
 sleep 0.3

@@ -11,13 +11,7 @@ monkey_falls || fail "the monkey was not seen falling"
 
 grep -q '^Music=True' "$settings_file" || fail "Music=True was not stored after the first Space"
 
-xdotool keydown Down
-for _ in $(seq 150); do
-  [ "$(windows_named Zundabar)" -ge 2 ] && break
-  sleep 0.1
-done
-xdotool keyup Down
-[ "$(windows_named Zundabar)" -ge 2 ] || fail "no message box after holding Down"
+land_with_down
 sleep 0.3
 shot message
 xdotool key Return
