@@ -4,6 +4,7 @@
 
 #include "game/main_window_controls.h"
 #include "game/playfield.h"
+#include "play/pad_input.h"
 
 // The options and About windows, which the main window opens over the game.
 enum class SecondaryWindow { Options, About };
@@ -30,6 +31,12 @@ class GameWindows {
   // An OK-only message with no icon. It may block until it is closed or return at once; either
   // way the front-end reports its closing, by any means, to the session exactly once.
   virtual void showMessage(const std::string& caption, const std::string& text) = 0;
+
+  // Closes the open end-of-level message as its OK button does; the closing is reported as any.
+  virtual void closeMessage() {}
+  // A pad's move or press in a shown secondary window, carried out on its focused control as
+  // the windows' pad rule says (padFocusStep).
+  virtual void padAction(SecondaryWindow, PadWindowAction) {}
 
   virtual void showMainWindow() = 0;
   // The keyboard goes back to the main window's playfield.

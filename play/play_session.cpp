@@ -1,6 +1,7 @@
 #include "play/play_session.h"
 
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -22,9 +23,10 @@ int intervalMs(TimerId timer) {
 
 PlaySession::PlaySession(const SessionPorts& ports)
     : windows_(ports.windows),
-      game_(GamePorts{ports.keys, ports.playfield, *this, ports.store, ports.random}),
+      keys_(ports.keys, pads_.keys()),
+      game_(GamePorts{keys_, ports.playfield, *this, ports.store, ports.random}),
       music_(ports.store, ports.player),
-      play_(ports.keys, *this, ports.store, music_),
+      play_(keys_, *this, ports.store, music_),
       options_(game_, ports.store, music_, *this, play_) {}
 
 void PlaySession::start() {
@@ -74,6 +76,40 @@ void PlaySession::messageClosed() {
   if (!ended_) windows_.takeKeyboard();
 }
 
+PadScene PlaySession::padScene() const {
+  if (messageOpen()) return PadScene::Message;
+  if (!frontOrder_.empty()) {
+    return frontOrder_.back() == SecondaryWindow::Options ? PadScene::OptionsWindow
+                                                          : PadScene::AboutWindow;
+  }
+  if (timerOn(TimerId::Tick)) return PadScene::Playing;
+  return startPromptVisible_ ? PadScene::StartPrompt : PadScene::Paused;
+}
+
+void PlaySession::padsRead(const PadReadings& pads) {
+  if (ended_) return;
+  const PadScene scene = padScene();
+  for (PadWindowAction action : pads_.read(pads, scene)) {
+    // A press that closed the window leaves the ones after it nothing to act on.
+    if (ended_ || padScene() != scene) return;
+    if (scene == PadScene::Message) {
+      if (action == PadWindowAction::Press || action == PadWindowAction::Close) {
+        windows_.closeMessage();
+      }
+      continue;
+    }
+    const SecondaryWindow window =
+        scene == PadScene::OptionsWindow ? SecondaryWindow::Options : SecondaryWindow::About;
+    if (action != PadWindowAction::Close) {
+      windows_.padAction(window, action);
+    } else if (window == SecondaryWindow::Options) {
+      resumeGamePressed();
+    } else {
+      aboutClosePressed();
+    }
+  }
+}
+
 void PlaySession::creditBannerReleased(bool inside) {
   if (bannerClick_.release(inside) && !ended_) play_.openAbout();
 }
@@ -101,6 +137,7 @@ void PlaySession::windowClosedOtherwise(SecondaryWindow window) {
     }
   }
   shown_[window] = false;
+  std::erase(frontOrder_, window);
   made_[window] = false;
   // Its next showing makes it afresh, with its controls loaded again.
   windows_.destroyWindow(window);
@@ -129,11 +166,14 @@ void PlaySession::showSecondary(SecondaryWindow window) {
     made_[window] = true;
   }
   shown_[window] = true;
+  std::erase(frontOrder_, window);
+  frontOrder_.push_back(window);
   windows_.showWindow(window);
 }
 
 void PlaySession::hideSecondary(SecondaryWindow window) {
   shown_[window] = false;
+  std::erase(frontOrder_, window);
   windows_.hideWindow(window);
   if (!ended_) windows_.takeKeyboard();
 }
@@ -145,6 +185,7 @@ void PlaySession::setCaption(LabelId label, const std::string& caption) {
 void PlaySession::setBackColor(LabelId label, Rgb colour) { windows_.setBackColor(label, colour); }
 
 void PlaySession::setLabelVisible(LabelId label, bool visible) {
+  if (label == LabelId::StartPrompt) startPromptVisible_ = visible;
   windows_.setLabelVisible(label, visible);
 }
 

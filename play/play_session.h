@@ -8,10 +8,12 @@
 
 #include "game/game.h"
 #include "game/option_rules.h"
+#include "play/either_keys.h"
 #include "play/game_windows.h"
 #include "play/inside_click.h"
 #include "play/music.h"
 #include "play/options_behaviour.h"
+#include "play/pad_mapping.h"
 #include "play/play_control.h"
 #include "play/wave_player.h"
 
@@ -43,6 +45,10 @@ class PlaySession final : private MainWindowControls {
   // The end-of-level message was closed, by OK, Enter, Escape or its own close.
   void messageClosed();
   bool messageOpen() const { return pendingMessage_ != nullptr; }
+
+  // Every pad connected now, read at a poll; a pad missing from the list was removed.
+  void padsRead(const PadReadings& pads);
+  PadScene padScene() const;
 
   // The credit banner opens the About window on a press and a release of the left button inside it.
   void creditBannerPressed(bool inside) { bannerClick_.press(inside); }
@@ -86,6 +92,8 @@ class PlaySession final : private MainWindowControls {
   void hideSecondary(SecondaryWindow window);
 
   GameWindows& windows_;
+  PadMapping pads_;
+  EitherKeys keys_;
   Game game_;
   Music music_;
   PlayControl play_;
@@ -97,6 +105,9 @@ class PlaySession final : private MainWindowControls {
                                         {SecondaryWindow::About, false}};
   std::map<SecondaryWindow, bool> shown_{{SecondaryWindow::Options, false},
                                          {SecondaryWindow::About, false}};
+  // The shown secondary windows, the one in front last.
+  std::vector<SecondaryWindow> frontOrder_;
+  bool startPromptVisible_ = true;
   std::function<void()> pendingMessage_;
   bool ended_ = false;
 };

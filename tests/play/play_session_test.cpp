@@ -29,6 +29,10 @@ class FakeWindows final : public GameWindows {
   void showMessage(const std::string& caption, const std::string& text) override {
     log.push_back("message " + caption + ": " + text);
   }
+  void closeMessage() override { log.push_back("close message"); }
+  void padAction(SecondaryWindow w, PadWindowAction action) override {
+    log.push_back("pad " + name(w) + " " + std::to_string(static_cast<int>(action)));
+  }
   void showMainWindow() override { log.push_back("show main"); }
   void takeKeyboard() override { log.push_back("keyboard"); }
   void createWindow(SecondaryWindow w) override { log.push_back("create " + name(w)); }
@@ -161,6 +165,77 @@ TEST_F(Session, EndingStopsEveryTimerThenQuitsAndNothingRunsAfter) {
   session.creditBannerReleased(true);
   session.mainWindowClosing();
   EXPECT_TRUE(windows.log.empty());
+}
+
+}  // namespace
+
+namespace {
+
+PadReadings padHolding(std::initializer_list<PadButton> held) {
+  PadReading reading;
+  reading.padId = 7;
+  for (PadButton button : held) reading[button] = true;
+  return {reading};
+}
+
+// Presses and lets go of a pad's button, as two polls read it.
+void tap(PlaySession& session, PadButton button) {
+  session.padsRead(padHolding({button}));
+  session.padsRead(padHolding({}));
+}
+
+TEST_F(Session, StartOnAPadStartsPausesAndResumesAndBackOpensTheOptions) {
+  EXPECT_EQ(session.padScene(), PadScene::StartPrompt);
+  tap(session, PadButton::Start);
+  session.timerFired(TimerId::Listener);
+  EXPECT_EQ(session.padScene(), PadScene::Playing);
+  EXPECT_TRUE(windows.logged("musicReplay on"));  // started as Space starts it
+
+  tap(session, PadButton::Start);
+  session.timerFired(TimerId::Tick);
+  EXPECT_EQ(session.padScene(), PadScene::Paused);
+  tap(session, PadButton::Start);
+  session.timerFired(TimerId::Listener);
+  EXPECT_EQ(session.padScene(), PadScene::Playing);
+
+  tap(session, PadButton::Back);
+  session.timerFired(TimerId::Tick);
+  EXPECT_EQ(session.padScene(), PadScene::OptionsWindow);
+  EXPECT_FALSE(session.ended());
+}
+
+TEST_F(Session, InTheWindowsThePadMovesTheFocusAndBClosesTheOneInFront) {
+  session.showOptions();
+  tap(session, PadButton::DpadDown);
+  EXPECT_EQ(windows.log.back(), "pad options " + std::to_string(int(PadWindowAction::FocusDown)));
+  session.showAbout();
+  EXPECT_EQ(session.padScene(), PadScene::AboutWindow);
+  windows.log.clear();
+  tap(session, PadButton::East);
+  EXPECT_TRUE(windows.logged("hide about"));
+  EXPECT_FALSE(windows.logged("hide options"));
+  EXPECT_EQ(session.padScene(), PadScene::OptionsWindow);
+  tap(session, PadButton::East);
+  EXPECT_TRUE(windows.logged("hide options"));
+  EXPECT_EQ(session.padScene(), PadScene::Playing);
+  // B held on into play is nothing of the game's, nor is A that closed nothing.
+  session.padsRead(padHolding({PadButton::East}));
+  EXPECT_FALSE(session.ended());
+}
+
+TEST_F(Session, AOrBClosesTheLandingMessageAndTheButtonsAfterItActOnNothing) {
+  playToTheLandingTick();
+  session.timerFired(TimerId::Tick);
+  ASSERT_EQ(session.padScene(), PadScene::Message);
+  tap(session, PadButton::South);
+  EXPECT_EQ(windows.log.back(), "close message");
+  session.messageClosed();
+  EXPECT_EQ(session.padScene(), PadScene::Playing);
+  playToTheLandingTick();
+  session.timerFired(TimerId::Tick);
+  windows.log.clear();
+  tap(session, PadButton::East);
+  EXPECT_EQ(windows.log, (std::vector<std::string>{"close message"}));
 }
 
 }  // namespace
