@@ -8,8 +8,10 @@
 #include "ui/game_font.h"
 #include "ui/main_window/display_modes.h"
 #include "ui/main_window/key_state_filter.h"
+#include "ui/main_window/lazy_pad_reader.h"
 #include "ui/main_window/lazy_wave_player.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/pad_poller.h"
 #include "ui/stores/platform_store.h"
 #include "ui/surroundings.h"
 
@@ -36,6 +38,9 @@ int main(int argc, char** argv) {
   DisplayModes display(form, DisplayFile());
   display.restore();
   form.start();
+  LazyPadReader padReader;
+  PadPoller pads(form.session(), padReader);
+  pads.start();
   const int status = QApplication::exec();
   // Qt 6.4's Wayland platform can hang for good while it disconnects: its event thread waits on
   // a read that the main thread prepared, while the main thread waits for it to end. Every

@@ -3,8 +3,8 @@
 #
 # The libraries the binaries need are found here with dpkg-shlibdeps, in the place of CPack's
 # own scan: that scan also writes postinst and postrm scripts calling ldconfig for any shared
-# object under /usr/lib, and the one there is the game's private audio module, which the game
-# loads by its path and nothing links.
+# object under /usr/lib, and the ones there are the game's private audio and pad modules, which
+# the game loads by their paths and nothing links.
 #
 # The sections that say only which compiler made a binary are removed, as dh_strip removes them.
 set(stage ${CPACK_TEMPORARY_DIRECTORY})

@@ -39,6 +39,8 @@ add_library(zundabar_ui STATIC
   ui/main_window/message_box.cpp
   ui/main_window/playfield_widget.cpp
   ui/main_window/lazy_wave_player.cpp
+  ui/main_window/lazy_pad_reader.cpp
+  ui/main_window/pad_poller.cpp
   ui/options_window/options_window.cpp
   ui/surroundings.cpp
   ui/window_parts.cpp
@@ -64,9 +66,16 @@ set_target_properties(zundabar_audio PROPERTIES PREFIX ""
 
 target_link_libraries(zundabar_audio PRIVATE zundabar_audio_player)
 
+# SDL's game controllers in a module of their own too, loaded at the first pad poll after the
+# window has shown: start-up neither loads nor starts SDL.
+find_package(SDL2 REQUIRED)
+add_library(zundabar_pads MODULE ui/main_window/pad_module.cpp ui/main_window/sdl_pad_reader.cpp)
+set_target_properties(zundabar_pads PROPERTIES PREFIX "" LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+target_link_libraries(zundabar_pads PRIVATE zundabar_report Qt6::Core SDL2::SDL2)
+
 add_executable(zundabar main.cpp)
 target_link_libraries(zundabar PRIVATE zundabar_ui)
-add_dependencies(zundabar zundabar_audio)
+add_dependencies(zundabar zundabar_audio zundabar_pads)
 
 # The game plays Music.wav from its current directory; the build folder gets a copy to start in.
 add_custom_command(TARGET zundabar POST_BUILD

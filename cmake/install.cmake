@@ -24,7 +24,7 @@ set(ZUNDABAR_INSTALL_GAMESDIR games CACHE STRING
   "Folder of the program under the install prefix, beside lib (e.g. bin for ~/.local)")
 install(TARGETS zundabar RUNTIME DESTINATION ${ZUNDABAR_INSTALL_GAMESDIR} BUNDLE DESTINATION .)
 # Beside the program's folder, where the program looks for it: PREFIX/lib/zundabar.
-install(TARGETS zundabar_audio LIBRARY DESTINATION lib/zundabar)
+install(TARGETS zundabar_audio zundabar_pads LIBRARY DESTINATION lib/zundabar)
 install(FILES assets/Music.wav DESTINATION ${CMAKE_INSTALL_DATADIR}/zundabar)
 if(UNIX AND NOT APPLE)
   foreach(size 32 64 128 256)

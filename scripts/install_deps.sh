@@ -10,7 +10,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev qt6-multimedia-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-multimedia-dev libsdl2-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-roboto-unhinted fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool x11-utils imagemagick python3 sway wtype grim qt6-wayland
   pulseaudio pulseaudio-utils sox gstreamer1.0-plugins-base gstreamer1.0-plugins-good

@@ -10,6 +10,7 @@ add_executable(zundabar_gui_tests
   ui/main_window/display_modes_test.cpp
   ui/main_window/key_state_filter_test.cpp
   ui/main_window/lazy_wave_player_test.cpp
+  ui/main_window/sdl_pad_test.cpp
   ui/main_window/message_box_test.cpp
   ui/main_window/play_control_window_test.cpp
   ui/main_window/playfield_frames_test.cpp
@@ -23,12 +24,13 @@ add_executable(zundabar_gui_tests
   ui/designed_windows_test.cpp
 )
 target_include_directories(zundabar_gui_tests PRIVATE ${PROJECT_SOURCE_DIR})
-target_link_libraries(zundabar_gui_tests PRIVATE zundabar_ui Qt6::Test GTest::gtest)
+target_link_libraries(zundabar_gui_tests PRIVATE zundabar_ui Qt6::Test GTest::gtest SDL2::SDL2)
 target_compile_definitions(zundabar_gui_tests PRIVATE
   ZUNDABAR_AUDIO_MODULE="$<TARGET_FILE:zundabar_audio>"
+  ZUNDABAR_PAD_MODULE="$<TARGET_FILE:zundabar_pads>"
   ZUNDABAR_MUSIC_FILE="${PROJECT_SOURCE_DIR}/assets/Music.wav"
   ZUNDABAR_ASSETS_DIR="${PROJECT_SOURCE_DIR}/assets")
-add_dependencies(zundabar_gui_tests zundabar_audio)
+add_dependencies(zundabar_gui_tests zundabar_audio zundabar_pads)
 gtest_discover_tests(zundabar_gui_tests PROPERTIES LABELS gui
   ENVIRONMENT QT_QPA_PLATFORM=offscreen DISCOVERY_TIMEOUT 60
   DISCOVERY_EXTRA_ARGS "" )

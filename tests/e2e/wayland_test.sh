@@ -27,9 +27,9 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 # The game and what it loads are copied where the compositor's user can reach them.
 cp "$game" "$work/run/zundabar"
-if [ -e "$(dirname "$game")/zundabar_audio.so" ]; then
-  cp "$(dirname "$game")/zundabar_audio.so" "$work/run/"
-fi
+for module in zundabar_audio.so zundabar_pads.so; do
+  if [ -e "$(dirname "$game")/$module" ]; then cp "$(dirname "$game")/$module" "$work/run/"; fi
+done
 cp "$here/wl_pointer_device.py" "$work/"
 cat >"$work/sway.conf" <<'EOF'
 xwayland disable

@@ -2,14 +2,17 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSlider>
 
 #include "design/about_window_design.h"
 #include "design/display_rules.h"
 #include "design/main_window_design.h"
 #include "design/options_window_design.h"
+#include "design/pad_focus.h"
 #include "ui/about_window/about_window.h"
 #include "ui/designed_window.h"
 #include "ui/main_window/message_box.h"
@@ -86,6 +89,44 @@ void MainWindow::finishFrame() { playfield_->finishFrame(); }
 void MainWindow::showMessage(const std::string& caption, const std::string& text) {
   showGameMessage(this, QString::fromStdString(caption), QString::fromStdString(text), zoom_);
   session_.messageClosed();
+}
+
+void MainWindow::closeMessage() {
+  // The box runs its own loop inside the tick's; its OK ends that loop as a click does.
+  if (auto* box = findChild<QMessageBox*>("gameMessage", Qt::FindDirectChildrenOnly)) {
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
+  }
+}
+
+void MainWindow::padAction(SecondaryWindow window, PadWindowAction action) {
+  QWidget* shown = secondary(window);
+  if (!shown) return;
+  const WindowDesign& design =
+      window == SecondaryWindow::Options ? optionsWindowDesign() : aboutWindowDesign();
+  // The window's own focus, which it keeps even while another window is active.
+  QWidget* focused = shown->focusWidget();
+  const std::string focusedName = focused ? focused->objectName().toStdString() : "";
+  const PadFocusStep step = padFocusStep(design, focusedName, action);
+  switch (step.kind) {
+    case PadFocusStep::Kind::Focus:
+      if (QWidget* control = shown->findChild<QWidget*>(QString::fromStdString(step.control))) {
+        shown->activateWindow();
+        control->setFocus(Qt::TabFocusReason);
+      }
+      break;
+    case PadFocusStep::Kind::StepSlider:
+      // As the arrow keys step it.
+      if (auto* slider = qobject_cast<QSlider*>(focused)) {
+        slider->triggerAction(step.sliderStep < 0 ? QAbstractSlider::SliderSingleStepSub
+                                                  : QAbstractSlider::SliderSingleStepAdd);
+      }
+      break;
+    case PadFocusStep::Kind::Press:
+      if (auto* button = qobject_cast<QAbstractButton*>(focused)) button->click();
+      break;
+    case PadFocusStep::Kind::None:
+      break;
+  }
 }
 
 void MainWindow::showMainWindow() { show(); }

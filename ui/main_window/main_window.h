@@ -57,6 +57,8 @@ class MainWindow final : public QWidget, public GameWindows {
   void finishFrame() override;
   // A modal box: the session hears of its closing as it returns.
   void showMessage(const std::string& caption, const std::string& text) override;
+  void closeMessage() override;
+  void padAction(SecondaryWindow window, PadWindowAction action) override;
   void showMainWindow() override;
   // The keys must reach this window again, with or without a window manager to hand it over.
   void takeKeyboard() override;

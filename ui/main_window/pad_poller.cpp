@@ -1,0 +1,18 @@
+#include "ui/main_window/pad_poller.h"
+
+PadPoller::PadPoller(PlaySession& session, PadReader& reader, QObject* parent)
+    : QObject(parent), session_(session), reader_(reader) {
+  timer_.setTimerType(Qt::PreciseTimer);
+  timer_.setInterval(kPadPollIntervalMs);
+  connect(&timer_, &QTimer::timeout, this, &PadPoller::pollNow);
+}
+
+void PadPoller::start() { timer_.start(); }
+
+void PadPoller::pollNow() {
+  if (session_.ended()) {
+    timer_.stop();
+    return;
+  }
+  session_.padsRead(reader_.read());
+}

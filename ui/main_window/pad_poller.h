@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include "play/play_session.h"
+#include "ui/main_window/pad_reader.h"
+
+// Reads the pads for the session at the pad poll's pace, from start-up to the end of the game,
+// on the game's own thread.
+class PadPoller final : public QObject {
+  Q_OBJECT
+
+ public:
+  PadPoller(PlaySession& session, PadReader& reader, QObject* parent = nullptr);
+  // The first poll comes once the event loop runs, after the main window has shown.
+  void start();
+  void pollNow();
+
+ private:
+  PlaySession& session_;
+  PadReader& reader_;
+  QTimer timer_;
+};
