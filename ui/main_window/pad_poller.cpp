@@ -1,5 +1,11 @@
 #include "ui/main_window/pad_poller.h"
 
+namespace {
+
+constexpr int kFirstPadPollDelayMs = 300;
+
+}  // namespace
+
 PadPoller::PadPoller(PlaySession& session, PadReader& reader, QObject* parent)
     : QObject(parent), session_(session), reader_(reader) {
   timer_.setTimerType(Qt::PreciseTimer);
@@ -7,7 +13,12 @@ PadPoller::PadPoller(PlaySession& session, PadReader& reader, QObject* parent)
   connect(&timer_, &QTimer::timeout, this, &PadPoller::pollNow);
 }
 
-void PadPoller::start() { timer_.start(); }
+void PadPoller::start() {
+  QTimer::singleShot(kFirstPadPollDelayMs, this, [this] {
+    timer_.start();
+    pollNow();
+  });
+}
 
 void PadPoller::pollNow() {
   if (session_.ended()) {

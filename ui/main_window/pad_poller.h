@@ -13,7 +13,8 @@ class PadPoller final : public QObject {
 
  public:
   PadPoller(PlaySession& session, PadReader& reader, QObject* parent = nullptr);
-  // The first poll comes once the event loop runs, after the main window has shown.
+  // The first poll, which loads and starts SDL, comes a moment after start-up, so that it never
+  // delays the main window's first frame.
   void start();
   void pollNow();
 
