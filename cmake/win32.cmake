@@ -44,6 +44,7 @@ add_library(zundabar_win32_windows STATIC
   win32/dpi.cpp
   win32/gdi_picture.cpp
   win32/main_window.cpp
+  win32/message_box_closing.cpp
   win32/monitor.cpp
   win32/options_window.cpp
   win32/picture_control.cpp
