@@ -1,5 +1,5 @@
-# The Windows front-end's adapters: the registry store, the reports and the wave player. They
-# need no window, and link only the core and libraries that come with Windows.
+# The Windows front-end's adapters: the registry store, the reports, the wave player and the
+# pads. They need no window, and link only the core and libraries that come with Windows.
 add_library(zundabar_win32_adapters STATIC
   win32/registry_display_store.cpp
   win32/registry_key.cpp
@@ -8,6 +8,7 @@ add_library(zundabar_win32_adapters STATIC
   win32/system_error_text.cpp
   win32/utf16.cpp
   win32/wave_player.cpp
+  win32/xinput_pads.cpp
 )
 target_compile_definitions(zundabar_win32_adapters PUBLIC UNICODE _UNICODE NOMINMAX
   WIN32_LEAN_AND_MEAN)
@@ -43,6 +44,7 @@ add_library(zundabar_win32_windows STATIC
   win32/dpi.cpp
   win32/gdi_picture.cpp
   win32/main_window.cpp
+  win32/message_box_closing.cpp
   win32/monitor.cpp
   win32/options_window.cpp
   win32/picture_control.cpp

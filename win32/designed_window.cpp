@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "design/pad_focus.h"
 #include "design/slider_settings.h"
 #include "win32/common_controls.h"
 #include "win32/dpi.h"
@@ -17,6 +18,9 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"ZundabarWindow";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// A key message's flags: pressed once, and released after being down.
+constexpr LPARAM kKeyDownFlags = 1;
+constexpr LPARAM kKeyUpFlags = static_cast<LPARAM>(0xC0000001u);
 
 HWND createControl(const ControlDesign& c, HWND parent, HINSTANCE instance, int id) {
   const std::wstring caption = toUtf16(c.caption);
@@ -180,6 +184,43 @@ void DesignedWindow::hide() {
   ShowWindow(window_, SW_HIDE);
   // Play goes on in the main window, which takes the keyboard back.
   if (HWND owner = GetWindow(window_, GW_OWNER)) SetForegroundWindow(owner);
+}
+
+void DesignedWindow::padAction(PadWindowAction action) {
+  // Another program may have the keyboard: the control that last had it here is the one.
+  HWND focus = GetFocus();
+  if (!focus || !IsChild(window_, focus)) focus = lastFocus_;
+  const ControlDesign* focused = designOf(focus);
+  const PadFocusStep step = padFocusStep(design_, focused ? focused->name : "", action);
+  switch (step.kind) {
+    case PadFocusStep::Kind::Focus:
+      focusControl(control(step.control));
+      break;
+    case PadFocusStep::Kind::StepSlider: {
+      // The arrow key itself, so that the trackbar steps, tells the window and ends its move
+      // exactly as it does for the keyboard.
+      const WPARAM key = step.sliderStep < 0 ? VK_LEFT : VK_RIGHT;
+      SendMessageW(focus, WM_KEYDOWN, key, kKeyDownFlags);
+      SendMessageW(focus, WM_KEYUP, key, kKeyUpFlags);
+      break;
+    }
+    case PadFocusStep::Kind::Press:
+      if (focused &&
+          (focused->kind == ControlKind::PushButton || focused->kind == ControlKind::CheckBox)) {
+        SendMessageW(focus, BM_CLICK, 0, 0);
+      }
+      break;
+    case PadFocusStep::Kind::None:
+      break;
+  }
+}
+
+void DesignedWindow::focusControl(HWND target) {
+  if (!target) return;
+  // As Tab moves it: the focus rectangle, hidden until the keyboard is used, shows from now on.
+  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  SetFocus(target);
+  lastFocus_ = target;
 }
 
 LRESULT CALLBACK DesignedWindow::procedure(HWND window, UINT message, WPARAM wParam,

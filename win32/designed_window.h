@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "design/window_design.h"
+#include "play/pad_input.h"
 #include "win32/design_fonts.h"
 #include "win32/picture_control.h"
 
@@ -32,6 +33,8 @@ class DesignedWindow {
   void hide();
   // Laid out anew at that zoom; a window with a designed place goes there at the new factor.
   void setZoom(int zoom);
+  // A pad's move or press, carried out on the focused control as the keyboard would.
+  void padAction(PadWindowAction action);
 
  protected:
   DesignedWindow(const WindowDesign& design, HWND owner, HINSTANCE instance, int zoom);
@@ -55,6 +58,7 @@ class DesignedWindow {
   void layOut(int dpi, const RECT* suggested);
   void goToDesignedPlace();
   const ControlDesign* designOf(HWND control) const;
+  void focusControl(HWND control);
 
   const WindowDesign& design_;
   HWND window_ = nullptr;

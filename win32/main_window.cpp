@@ -8,6 +8,7 @@
 #include "win32/display_menu.h"
 #include "win32/dpi.h"
 #include "win32/key_routing.h"
+#include "win32/message_box_closing.h"
 #include "win32/monitor.h"
 #include "win32/scaled_design.h"
 #include "win32/tooltip.h"
@@ -26,6 +27,8 @@ constexpr LabelId kLabels[] = {LabelId::StartPrompt, LabelId::JumpsCaption, Labe
 
 // The timers' identifiers: SetTimer takes none of 0.
 UINT_PTR timerIdentifier(TimerId timer) { return static_cast<UINT_PTR>(timer) + 1; }
+// The pads' poll, well apart from the game's own timers.
+constexpr UINT_PTR kPadPollTimer = 100;
 
 // The performance counter in microseconds, split so that the product never overflows.
 std::int64_t nowUs() {
@@ -107,6 +110,9 @@ bool MainWindow::open(int showCommand) {
   dpi_ = static_cast<int>(dpiForWindow(window_));
   display_.restore();
   showCommand_ = showCommand;
+  // WM_TIMER still reaches the window while the end-of-level message box runs its own loop, so
+  // a pad can close the box too.
+  SetTimer(window_, kPadPollTimer, kPadPollIntervalMs, nullptr);
   session_.start();
   return true;
 }
@@ -269,8 +275,19 @@ void MainWindow::finishFrame() { UpdateWindow(playfield_.handle()); }
 void MainWindow::showMessage(const std::string& caption, const std::string& text) {
   // Its buttons are those of Common Controls 6, as in the options window.
   useCommonControls();
+  messageShown_ = true;
   MessageBoxW(window_, toUtf16(text).c_str(), toUtf16(caption).c_str(), MB_OK);
+  messageShown_ = false;
   session_.messageClosed();
+}
+
+void MainWindow::closeMessage() {
+  if (messageShown_) closeMessageBoxOf(window_);
+}
+
+void MainWindow::padAction(SecondaryWindow window, PadWindowAction action) {
+  DesignedWindow* w = secondary(window);
+  if (w && w->visible()) w->padAction(action);
 }
 
 DesignedWindow* MainWindow::secondary(SecondaryWindow window) const {
@@ -316,6 +333,14 @@ void MainWindow::timerWoke(TimerId timer) {
   }
 }
 
+void MainWindow::pollPads() {
+  if (session_.ended()) {
+    KillTimer(window_, kPadPollTimer);
+    return;
+  }
+  session_.padsRead(pads_.read(GetTickCount64()));
+}
+
 void MainWindow::paintBars(HDC dc) {
   // The window's face lies under the picture only; black bars surround it.
   RECT area;
@@ -348,6 +373,7 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam,
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_TIMER:
+      if (wParam == kPadPollTimer) pollPads();
       for (TimerId timer : {TimerId::Tick, TimerId::Listener, TimerId::MusicReplay}) {
         if (wParam == timerIdentifier(timer)) timerWoke(timer);
       }

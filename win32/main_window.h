@@ -18,10 +18,12 @@
 #include "win32/picture_control.h"
 #include "win32/playfield_window.h"
 #include "win32/shown_label.h"
+#include "win32/xinput_pads.h"
 
-// The main window: the playfield with its labels, the score below it, the credit banner and the
-// three timers, made with the Windows API for the play session, which it owns and feeds with the
-// windows' events; it makes the options and About windows when the session asks. It is laid out
+// The main window: the playfield with its labels, the score below it, the credit banner, the
+// three timers and the pads' poll, made with the Windows API for the play session, which it owns
+// and feeds with the windows' and pads' events; it makes the options and About windows when the
+// session asks. It is laid out
 // at its screen's resolution times its zoom, so that text is drawn at the resolution it is seen
 // at and pictures are enlarged pixel for pixel.
 class MainWindow final : public GameWindows, public DisplayWindow {
@@ -67,6 +69,8 @@ class MainWindow final : public GameWindows, public DisplayWindow {
   void finishFrame() override;
   // The system's modal box: the session hears of its closing as it returns.
   void showMessage(const std::string& caption, const std::string& text) override;
+  void closeMessage() override;
+  void padAction(SecondaryWindow window, PadWindowAction action) override;
   void showMainWindow() override;
   void takeKeyboard() override;
   void createWindow(SecondaryWindow window) override;
@@ -85,6 +89,7 @@ class MainWindow final : public GameWindows, public DisplayWindow {
   void paintLabels(HDC dc);
   // The system's timer woke the game: the timer's firing goes to the session when it is due.
   void timerWoke(TimerId timer);
+  void pollPads();
   DesignedWindow* secondary(SecondaryWindow window) const;
   ShownLabel& label(LabelId id);
   void labelChanged(const ShownLabel& label);
@@ -113,4 +118,7 @@ class MainWindow final : public GameWindows, public DisplayWindow {
   DisplayController display_;
   // Each timer's ticks keep their designed period on average, whatever the system's timer rounds.
   std::map<TimerId, TickPacer> pacers_;
+  XInputPads pads_;
+  // While the end-of-level message box is open.
+  bool messageShown_ = false;
 };

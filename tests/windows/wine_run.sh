@@ -10,7 +10,8 @@
 #   wine_run.sh PROGRAM.exe ARGS   runs the program there and ends with its status, or with 77
 #                                  (skipped) for a 32-bit program that this machine cannot run
 # A 64-bit prefix runs both 32- and 64-bit programs. No display is used: the test programs are
-# console programs, and Wine must never wait for an X server that a test run does not have.
+# console programs, and Wine must never wait for an X server that a test run does not have; their
+# windows are made on Wine's null driver.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -61,6 +62,11 @@ case "${1:-}" in
       "$here/with_32_bit.sh" "${wine[@]}" wineboot -i
     else
       "${wine[@]}" wineboot -i
+    fi
+    if [ "${2:-}" != --without-fonts ]; then
+      # Windows are made on X11 where there is a display and otherwise on Wine's null driver,
+      # where the test programs, which have no display, can still make and drive real windows.
+      "${wine[@]}" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11,null /f >/dev/null
     fi
     # wineboot returns before the new registry is written out; the server ends once it is.
     wineserver -w
