@@ -16,7 +16,7 @@ include(${PROJECT_SOURCE_DIR}/cmake/pictures.cmake)
 zundabar_bake_pictures(${ZUNDABAR_BAKE_PICTURES_TOOL})
 
 # What the page decides without the page itself, tested under Node.
-add_library(zundabar_web_rules STATIC web/page_keys.cpp)
+add_library(zundabar_web_rules STATIC web/page_keys.cpp web/page_pad_reading.cpp)
 target_link_libraries(zundabar_web_rules PUBLIC zundabar_core)
 
 set(ZUNDABAR_WEB_LIBRARY ${PROJECT_SOURCE_DIR}/web/page_library.js)
@@ -28,6 +28,7 @@ add_library(zundabar_web_page STATIC
   web/page_game.cpp
   web/page_label.cpp
   web/page_main_window.cpp
+  web/page_pads.cpp
   web/page_pictures.cpp
   web/page_timers.cpp
   web/page_window.cpp

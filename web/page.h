@@ -77,4 +77,9 @@ void pageTell(const char* text);
 
 void pagePlayMusic(const char* url);
 void pageSuspendSound(int suspended);
+
+// The pads connected now, at most `most`, written at pads as PagePads; returns how many.
+int pagePads(void* pads, int most);
+// The player's press: the page's sound may start now, as at a key press.
+void pageUnlockSound();
 }

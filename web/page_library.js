@@ -104,6 +104,7 @@ mergeInto(LibraryManager.library, {
     };
     document.addEventListener('keydown', unlock, true);
     document.addEventListener('pointerdown', unlock, true);
+    page.unlockSound = unlock;
     // The offline copy is made once the page has all it needs, never before its first frame.
     var keep = function () {
       if (!('serviceWorker' in navigator) || location.protocol === 'file:') return;
@@ -612,4 +613,37 @@ mergeInto(LibraryManager.library, {
       if (suspended) page.audio.suspend(); else page.audio.resume();
     } catch (e) {}
   },
+
+  // The pads connected now, at most `most`, each as five words at out: its index, 1 for the
+  // standard mapping, its pressed buttons as bits (button n as bit n), its axes 0 and 1.
+  pagePads__deps: ['$page'],
+  pagePads: function (out, most) {
+    var pads;
+    try {
+      pads = navigator.getGamepads();
+    } catch (e) {
+      if (!page.padsTold) console.warn('zundabar: the page cannot read game pads:', e.message);
+      page.padsTold = true;
+      return 0;
+    }
+    var count = 0;
+    for (var i = 0; i < pads.length && count < most; ++i) {
+      var pad = pads[i];
+      if (!pad || !pad.connected) continue;
+      var pressed = 0;
+      for (var b = 0; b < pad.buttons.length && b < 32; ++b) {
+        if (pad.buttons[b].pressed) pressed |= 1 << b;
+      }
+      var at = (out >> 2) + 5 * count++;
+      HEAP32[at] = pad.index;
+      HEAP32[at + 1] = pad.mapping === 'standard' ? 1 : 0;
+      HEAP32[at + 2] = pressed;
+      HEAPF32[at + 3] = pad.axes.length > 0 ? pad.axes[0] : 0;
+      HEAPF32[at + 4] = pad.axes.length > 1 ? pad.axes[1] : 0;
+    }
+    return count;
+  },
+
+  pageUnlockSound__deps: ['$page'],
+  pageUnlockSound: function () { if (page.unlockSound) page.unlockSound(); },
 });

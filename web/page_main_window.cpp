@@ -34,7 +34,8 @@ PageMainWindow::PageMainWindow(SettingsStore& store, WavePlayer& player, RandomS
     : pictures_(pictures),
       fonts_(fonts),
       playfield_(labels_, pictures, fonts, [this] { changed(); }),
-      timers_([this](TimerId timer) { session_.timerFired(timer); }),
+      timers_([this](TimerId timer) { session_.timerFired(timer); },
+              [this] { session_.padsRead(pads_.read()); }),
       session_(SessionPorts{keys_, playfield_, *this, store, player, random}) {
   for (const ControlDesign& c : mainWindowDesign().controls) {
     if (c.kind != ControlKind::Label) continue;
@@ -265,6 +266,7 @@ void PageMainWindow::destroyWindow(SecondaryWindow window) { windows_.erase(wind
 
 void PageMainWindow::quit() {
   ended_ = true;
+  timers_.stopPadPoll();
   windows_.clear();
   pageShowEnded();
 }

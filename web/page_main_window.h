@@ -10,6 +10,7 @@
 #include "web/page_fonts.h"
 #include "web/page_keys.h"
 #include "web/page_label.h"
+#include "web/page_pads.h"
 #include "web/page_pictures.h"
 #include "web/page_timers.h"
 #include "web/page_window.h"
@@ -26,7 +27,11 @@ class PageMainWindow final : public GameWindows {
   PageMainWindow(const PageMainWindow&) = delete;
   PageMainWindow& operator=(const PageMainWindow&) = delete;
 
-  void start() { session_.start(); }
+  // The pads are read from the start until the game ends.
+  void start() {
+    timers_.startPadPoll(kPadPollIntervalMs);
+    session_.start();
+  }
   PlaySession& session() { return session_; }
 
   // The page's events. A key's return says whether the browser is to do nothing of its own.
@@ -79,6 +84,7 @@ class PageMainWindow final : public GameWindows {
   KeyRules keys_;
   std::vector<PageLabel> labels_;
   CanvasPlayfield playfield_;
+  PagePads pads_;
   PageTimers timers_;
   PlaySession session_;
   std::map<SecondaryWindow, std::unique_ptr<PageWindow>> windows_;

@@ -13,18 +13,18 @@ PageTimers::~PageTimers() {
   for (Running& running : timers_) cancel(running);
 }
 
-void PageTimers::start(TimerId timer, int intervalMs) {
-  Running& running = timers_.at(static_cast<size_t>(timer));
+void PageTimers::start(std::size_t slot, int intervalMs) {
+  Running& running = timers_.at(slot);
   running.owner = this;
-  running.id = timer;
+  running.slot = slot;
   running.pacer.emplace(intervalMs);
   running.pacer->start(nowUs());
   if (frozen_) running.pacer->freeze(nowUs());
   schedule(running);
 }
 
-void PageTimers::stop(TimerId timer) {
-  Running& running = timers_.at(static_cast<size_t>(timer));
+void PageTimers::stop(std::size_t slot) {
+  Running& running = timers_.at(slot);
   cancel(running);
   running.pacer.reset();
 }
@@ -69,6 +69,10 @@ void PageTimers::woke(void* data) {
   if (!running.pacer) return;
   const bool due = running.pacer->wake(nowUs());
   // The firing may stop this timer, or end the game and with it these timers.
-  if (due) self.fired_(running.id);
+  if (due && running.slot == kPadPollSlot) {
+    self.padsDue_();
+  } else if (due) {
+    self.fired_(static_cast<TimerId>(running.slot));
+  }
   if (running.pacer && !running.scheduled) self.schedule(running);
 }

@@ -103,6 +103,16 @@ function canvasDigest(page) {
   });
 }
 
+// Whether a pixel of the main window's canvas changes within ms.
+async function canvasChanges(page, ms = 3000) {
+  const before = await canvasDigest(page);
+  for (const end = Date.now() + ms; Date.now() < end;) {
+    await pause(20);
+    if (await canvasDigest(page) !== before) return true;
+  }
+  return false;
+}
+
 // Where the monkey is on the canvas: the middle of the pixels of its colour, in canvas pixels.
 function monkeyAt(page) {
   return page.evaluate(() => {
@@ -147,6 +157,6 @@ async function hold(page, key, ms) {
 }
 
 module.exports = {
-  webDir, serve, launch, openGame, waitForGame, until, pause, canvasDigest, monkeyAt, waitForMonkey, label,
-  messageOpen, windowShown, optionItem, hold,
+  webDir, serve, launch, openGame, waitForGame, until, pause, canvasDigest, canvasChanges, monkeyAt,
+  waitForMonkey, label, messageOpen, windowShown, optionItem, hold,
 };
