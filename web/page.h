@@ -82,4 +82,11 @@ void pageSuspendSound(int suspended);
 int pagePads(void* pads, int most);
 // The player's press: the page's sound may start now, as at a key press.
 void pageUnlockSound();
+// Closes the message dialog as its OK button does.
+void pageCloseMessage();
+void pageControlFocus(int window, int control);
+// As Space on it: a button pressed, a check box ticked or cleared.
+void pageControlClick(int window, int control);
+// Moves the slider to value as a key's step does, with the events the step fires.
+void pageControlStep(int window, int control, int value);
 }

@@ -646,4 +646,26 @@ mergeInto(LibraryManager.library, {
 
   pageUnlockSound__deps: ['$page'],
   pageUnlockSound: function () { if (page.unlockSound) page.unlockSound(); },
+
+  // Its OK pressed, the dialog closes and tells of it as when the player presses OK.
+  pageCloseMessage__deps: ['$page'],
+  pageCloseMessage: function () {
+    var d = page.byId('message');
+    if (d.open) d.querySelector('button').click();
+  },
+
+  pageControlFocus__deps: ['$page'],
+  pageControlFocus: function (w, c) { page.windows[w].controls[c].focus(); },
+
+  pageControlClick__deps: ['$page'],
+  pageControlClick: function (w, c) { page.windows[w].controls[c].click(); },
+
+  // The value set, then the events of a key's step: the page hears the input as under the keys.
+  pageControlStep__deps: ['$page'],
+  pageControlStep: function (w, c, value) {
+    var e = page.windows[w].controls[c];
+    e.value = value;
+    e.dispatchEvent(new Event('input', {bubbles: true}));
+    e.dispatchEvent(new Event('change', {bubbles: true}));
+  },
 });

@@ -264,6 +264,12 @@ void PageMainWindow::hideWindow(SecondaryWindow window) {
 
 void PageMainWindow::destroyWindow(SecondaryWindow window) { windows_.erase(window); }
 
+void PageMainWindow::closeMessage() { pageCloseMessage(); }
+
+void PageMainWindow::padAction(SecondaryWindow window, PadWindowAction action) {
+  if (PageWindow* page = secondary(window)) page->padAction(action);
+}
+
 void PageMainWindow::quit() {
   ended_ = true;
   timers_.stopPadPoll();

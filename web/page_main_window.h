@@ -58,6 +58,8 @@ class PageMainWindow final : public GameWindows {
   void finishFrame() override;
   // A modal dialog on the page, which returns at once; its closing is reported later.
   void showMessage(const std::string& caption, const std::string& text) override;
+  void closeMessage() override;
+  void padAction(SecondaryWindow window, PadWindowAction action) override;
   void showMainWindow() override;
   void takeKeyboard() override;
   void createWindow(SecondaryWindow window) override;

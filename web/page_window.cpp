@@ -1,8 +1,10 @@
 #include "web/page_window.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
+#include "design/pad_focus.h"
 #include "design/slider_settings.h"
 #include "design/word_wrap.h"
 #include "web/page.h"
@@ -131,4 +133,33 @@ void PageWindow::setText(const ControlDesign& control, const std::string& text) 
 
 void PageWindow::describe(const ControlDesign& control, const std::string& text) {
   pageControlDescribe(index_, indexOf(control), text.c_str());
+}
+
+void PageWindow::padAction(PadWindowAction action) {
+  int focus[2] = {};
+  pageFocus(focus);
+  const int control = focus[1];
+  const bool ours =
+      focus[0] == index_ && control >= 0 && control < static_cast<int>(design_.controls.size());
+  const std::string_view focused =
+      ours ? std::string_view(design_.controls[static_cast<std::size_t>(control)].name) : "";
+  const PadFocusStep step = padFocusStep(design_, focused, action);
+  switch (step.kind) {
+    case PadFocusStep::Kind::Focus:
+      pageControlFocus(index_, indexOf(design_.control(step.control)));
+      break;
+    case PadFocusStep::Kind::StepSlider: {
+      const int now = pageControlValue(index_, control);
+      const int value =
+          std::clamp(now + step.sliderStep, kOptionSlider.minimum, kOptionSlider.maximum);
+      // A slider at its end stays, and fires nothing, as under the keys.
+      if (value != now) pageControlStep(index_, control, value);
+      break;
+    }
+    case PadFocusStep::Kind::Press:
+      pageControlClick(index_, control);
+      break;
+    case PadFocusStep::Kind::None:
+      break;
+  }
 }

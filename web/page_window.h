@@ -3,6 +3,7 @@
 #include <string>
 
 #include "design/window_design.h"
+#include "play/pad_input.h"
 #include "web/page_fonts.h"
 #include "web/page_pictures.h"
 
@@ -30,6 +31,8 @@ class PageWindow {
   void setValue(const ControlDesign& control, int value);
   void setText(const ControlDesign& control, const std::string& text);
   void describe(const ControlDesign& control, const std::string& text);
+  // A pad's move or press, carried out on the focused control as the windows' pad rule says.
+  void padAction(PadWindowAction action);
 
  private:
   // The label's caption as it shows, its lines broken by the game's rule at that scale.

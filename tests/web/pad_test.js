@@ -98,3 +98,40 @@ test('a hidden page reads no pad until it shows again', async () => {
   await page.bringToFront();
   await setPad(null);
 });
+
+test('Back opens the options; the d-pad moves the focus and the slider, A sets, B plays on',
+    async () => {
+      const focused = () => page.evaluate(() => document.activeElement.dataset.name);
+      const valueOf = (name) => page.$eval(`[data-name="${name}"]`, (e) => e.value);
+      await press('back');
+      await h.until(page, () => Array.from(document.querySelectorAll('.window'))
+          .some((w) => !w.hidden));
+      assert.ok(await h.windowShown(page, 'Configuration Options'));
+      assert.equal(await focused(), 'setProgressionButton');
+      await press('down');
+      await press('down');
+      assert.equal(await focused(), 'progressionSlider');
+      const chosen = String(Number(await valueOf('progressionSlider')) + 1);
+      await press('right');
+      assert.equal(await valueOf('progressionSlider'), chosen);
+      assert.equal(await page.$eval('[data-name="progressionValue"]', (e) => e.textContent),
+          chosen, 'the value label follows');
+      await press('up');
+      await press('up');
+      await press('a');
+      assert.equal(await page.evaluate((k) => localStorage.getItem(k),
+          h.optionItem('Progression')), chosen);
+      await press('b');
+      assert.ok(!await h.windowShown(page, 'Configuration Options'));
+      assert.ok(await h.canvasChanges(page), 'play goes on');
+    });
+
+test('Down held lands the monkey, and A closes the level\'s message as OK does', async () => {
+  await setPad('down', true);
+  await h.until(page, () => document.getElementById('message').open, null, 30000);
+  await setPad('down', false);
+  await press('a');
+  await h.until(page, () => !document.getElementById('message').open);
+  assert.ok(await h.canvasChanges(page), 'play goes on');
+  assert.deepEqual(page.consoleLines.filter((line) => /pageerror|Uncaught/.test(line)), []);
+});
