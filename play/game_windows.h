@@ -33,10 +33,10 @@ class GameWindows {
   virtual void showMessage(const std::string& caption, const std::string& text) = 0;
 
   // Closes the open end-of-level message as its OK button does; the closing is reported as any.
-  virtual void closeMessage() {}
+  virtual void closeMessage() = 0;
   // A pad's move or press in a shown secondary window, carried out on its focused control as
   // the windows' pad rule says (padFocusStep).
-  virtual void padAction(SecondaryWindow, PadWindowAction) {}
+  virtual void padAction(SecondaryWindow window, PadWindowAction action) = 0;
 
   virtual void showMainWindow() = 0;
   // The keyboard goes back to the main window's playfield.

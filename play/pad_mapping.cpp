@@ -100,8 +100,16 @@ void PadMapping::press(Input input, PadScene scene, std::vector<PadWindowAction>
       break;
   }
   if (!key) return;
-  gameKeys_[input] = key;
   keys_.keyDown(*key, false, false);
+  if (input == Start || input == Back) {
+    // One press, however long the button is held: a Start held past the listener's poll into
+    // the next tick would otherwise pause the game it had just resumed.
+    if (std::find(gameKeys_.begin(), gameKeys_.end(), key) == gameKeys_.end()) {
+      keys_.keyUp(*key, false);
+    }
+    return;
+  }
+  gameKeys_[input] = key;
 }
 
 void PadMapping::release(Input input) {

@@ -20,8 +20,9 @@ inline constexpr float kStickReleaseFraction = 0.35f;
 // Turns the pads' readings into the game's keys, which then follow the key rules, and into what
 // they do in a window in front.
 // - The d-pad and the left stick are Left, Right, Up and Down; South (A) is Up, the jump; Start
-//   is Space at the start prompt and Backspace in play or paused; Back is F1. No pad button is
-//   Escape: nothing on a pad quits.
+//   is Space at the start prompt and Backspace in play or paused; Back is F1. Start and Back
+//   press their key once however long they are held. No pad button is Escape: nothing on a
+//   pad quits.
 // - Every pad counts: a direction is held while any pad holds it, and a pad removed lets go of
 //   what it held.
 // - A press that a window or the message took stays that window's until its release, so it

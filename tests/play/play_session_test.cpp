@@ -198,6 +198,19 @@ TEST_F(Session, StartOnAPadStartsPausesAndResumesAndBackOpensTheOptions) {
   session.timerFired(TimerId::Listener);
   EXPECT_EQ(session.padScene(), PadScene::Playing);
 
+  // A resume held on past the listener and the next tick stays a resume.
+  session.padsRead(padHolding({PadButton::Start}));
+  session.timerFired(TimerId::Tick);
+  session.timerFired(TimerId::Listener);
+  session.timerFired(TimerId::Tick);
+  EXPECT_EQ(session.padScene(), PadScene::Paused);
+  session.padsRead(padHolding({}));
+  session.padsRead(padHolding({PadButton::Start}));
+  session.timerFired(TimerId::Listener);
+  session.timerFired(TimerId::Tick);
+  EXPECT_EQ(session.padScene(), PadScene::Playing);
+  session.padsRead(padHolding({}));
+
   tap(session, PadButton::Back);
   session.timerFired(TimerId::Tick);
   EXPECT_EQ(session.padScene(), PadScene::OptionsWindow);
