@@ -59,12 +59,16 @@ test('the start prompt shows over a still playfield, and Space starts play', asy
 test('Right and Left steer the monkey', async () => {
   const start = await h.waitForMonkey(page);
   assert.ok(start, 'the monkey is on the playfield');
-  await h.hold(page, 'ArrowRight', 500);
-  const right = await h.monkeyAt(page);
-  assert.ok(right.x > start.x + 5, `right: ${start.x} to ${right.x}`);
-  await h.hold(page, 'ArrowLeft', 1000);
-  const left = await h.monkeyAt(page);
-  assert.ok(left.x < right.x - 5, `left: ${right.x} to ${left.x}`);
+  // Towards the wider side first, so that the playfield's edge never stops the monkey.
+  const middle = await page.$eval('#mainWindow', (c) => c.width / 2);
+  const sign = start.x < middle ? 1 : -1;
+  const [out, back] = sign > 0 ? ['ArrowRight', 'ArrowLeft'] : ['ArrowLeft', 'ArrowRight'];
+  await h.hold(page, out, 500);
+  const there = await h.waitForMonkey(page);
+  assert.ok(sign * (there.x - start.x) > 5, `${out}: ${start.x} to ${there.x}`);
+  await h.hold(page, back, 1000);
+  const returned = await h.waitForMonkey(page);
+  assert.ok(sign * (there.x - returned.x) > 5, `${back}: ${there.x} to ${returned.x}`);
 });
 
 test('a landing shows its exact message, OK alone; Enter closes it and the next level follows',
@@ -79,8 +83,16 @@ test('a landing shows its exact message, OK alone; Enter closes it and the next 
       assert.ok(await stillFor(300), 'the game waits while the message is open');
       await page.keyboard.press('Enter');
       await h.until(page, () => !document.getElementById('message').open);
-      assert.equal(await h.label(page, 'level'), won ? won[1] : '1');
-      if (lost) assert.equal(await h.label(page, 'score'), '0');
+      // The closing reaches the game one task after the dialog shuts.
+      const level = won ? won[1] : '1';
+      await h.until(page, (l) => document.getElementById('label_level').textContent === l, level)
+          .catch(() => {});
+      assert.equal(await h.label(page, 'level'), level);
+      if (lost) {
+        await h.until(page, () => document.getElementById('label_score').textContent === '0')
+            .catch(() => {});
+        assert.equal(await h.label(page, 'score'), '0');
+      }
       assert.ok(await moving(), 'play goes on');
     });
 
