@@ -29,10 +29,6 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  // Run as the script loads, while the wasm is still on its way: the page's storage is opened
-  // then, as its first use costs milliseconds that the first frame would otherwise wait for.
-  $page__postset: 'try { localStorage.length; } catch (e) {}',
-
   pageStart__deps: ['$page'],
   pageStart: function () {
     performance.mark('zb-main');
