@@ -17,6 +17,7 @@ mergeInto(LibraryManager.library, {
     musicWanted: false,
     source: null,
     storageError: '',
+    kept: false,
     byId: function (id) { return document.getElementById(id); },
     colour: function (rgb) { return '#' + (0x1000000 | rgb).toString(16).slice(1); },
     // Every call from the page into the game goes through here, so that nothing it throws
@@ -100,14 +101,6 @@ mergeInto(LibraryManager.library, {
     };
     document.addEventListener('keydown', unlock, true);
     document.addEventListener('pointerdown', unlock, true);
-    // The offline copy is made once the page has all it needs, never before its first frame.
-    var keep = function () {
-      if (!('serviceWorker' in navigator) || location.protocol === 'file:') return;
-      navigator.serviceWorker.register('service_worker.js').catch(function (e) {
-        console.warn('zundabar: no offline copy:', e.message);
-      });
-    };
-    if (document.readyState === 'complete') setTimeout(keep, 0); else addEventListener('load', keep);
   },
 
   // The room the game may take, in CSS pixels: the viewport, less the touch buttons' side.
@@ -292,8 +285,22 @@ mergeInto(LibraryManager.library, {
     e.hidden = !visible;
   },
 
-  // The first frame is drawn: a mark on the page's timeline, for the start-up benchmark.
-  pageFirstFrame: function () { performance.mark('zundabar-first-frame'); },
+  // The first frame is drawn: a mark on the page's timeline, for the start-up benchmark. The
+  // offline copy, which fetches every file, the music too, is made after it, once the page has
+  // all it needs.
+  pageFirstFrame__deps: ['$page'],
+  pageFirstFrame: function () {
+    performance.mark('zundabar-first-frame');
+    if (page.kept) return;
+    page.kept = true;
+    var keep = function () {
+      if (!('serviceWorker' in navigator) || location.protocol === 'file:') return;
+      navigator.serviceWorker.register('service_worker.js').catch(function (e) {
+        console.warn('zundabar: no offline copy:', e.message);
+      });
+    };
+    if (document.readyState === 'complete') setTimeout(keep, 0); else addEventListener('load', keep);
+  },
 
   pageFocusGame__deps: ['$page'],
   pageFocusGame: function () { page.canvas.focus({preventScroll: true}); },
