@@ -193,18 +193,25 @@ mergeInto(LibraryManager.library, {
     page.pictures[id] = c;
   },
 
+  // The areas are x, y, width, height and 0xAARRGGBB, five words each; they do not overlap.
   pageMakeFlatPicture__deps: ['$page'],
-  pageMakeFlatPicture: function (id, width, height) {
+  pageMakeFlatPicture: function (id, width, height, areas, count, scale) {
     var c = document.createElement('canvas');
     c.width = width;
     c.height = height;
+    var g = c.getContext('2d', {alpha: false});
+    var colour = -1;
+    for (var a = 0, at = areas >> 2; a < count; ++a, at += 5) {
+      var rgb = HEAP32[at + 4] & 0xffffff;
+      if (rgb !== colour) {
+        g.fillStyle = page.colour(rgb);
+        colour = rgb;
+      }
+      g.fillRect(HEAP32[at] * scale, HEAP32[at + 1] * scale, HEAP32[at + 2] * scale,
+          HEAP32[at + 3] * scale);
+    }
     page.pictures[id] = c;
-    page.before = page.target;
-    page.target = c.getContext('2d', {alpha: false});
   },
-
-  pageEndFlatPicture__deps: ['$page'],
-  pageEndFlatPicture: function () { page.target = page.before; },
 
   pageDrawPicture__deps: ['$page'],
   pageDrawPicture: function (id, x, y) { page.target.drawImage(page.pictures[id], x, y); },
