@@ -228,47 +228,79 @@ mergeInto(LibraryManager.library, {
   },
 
   // Text is measured on a canvas of its own, whose font is set only when it changes: setting a
-  // canvas's font parses it anew.
-  $measure: {context: null, font: ''},
+  // canvas's font parses it anew. A text is measured once in each font: fitting the font to the
+  // captions and breaking the labels' lines measure the same parts again and again.
+  $measure: {
+    context: null,
+    font: '',
+    widths: {},
+    faces: {},
+    // What tells one face from another by its width.
+    faceText: 'mmmmmmmmmmlli WWW 0123456789',
+    inFont: function (font) {
+      if (!measure.context) measure.context = document.createElement('canvas').getContext('2d');
+      if (measure.font !== font) {
+        measure.context.font = font;
+        measure.font = font;
+      }
+      return measure.context;
+    },
+    width: function (text, font) {
+      var known = measure.widths[font];
+      // The score's and the level's numbers are new texts for ever: the store stays small.
+      if (!known || known.size > 1000) known = measure.widths[font] = new Map();
+      var width = known.get(text);
+      if (width === undefined) {
+        width = measure.inFont(font).measureText(text).width;
+        known.set(text, width);
+      }
+      return width;
+    },
+    // A face is there when text in it is not as wide as in the generic face that stands in for a
+    // face the browser lacks. Looking for a face the system lacks costs milliseconds: each is
+    // looked for once.
+    hasFace: function (name) {
+      if (!(name in measure.faces)) {
+        var width = measure.width(measure.faceText, '32px "' + name + '", monospace');
+        measure.faces[name] = width !== measure.width(measure.faceText, '32px monospace') ? 1 : 0;
+      }
+      return measure.faces[name];
+    },
+    // Run as the program's script starts, while its wasm is still on its way: the page is laid
+    // out, and the faces its style names are looked for (but for its own face and the generic
+    // ones), as the first time of each costs milliseconds that the first frame would otherwise
+    // wait for.
+    beforeProgram: function () {
+      try {
+        document.documentElement.getBoundingClientRect();
+        var own = {};
+        document.fonts.forEach(function (f) { own[f.family.replace(/"/g, '')] = true; });
+        getComputedStyle(document.body).fontFamily.split(',').forEach(function (name) {
+          name = name.trim().replace(/^"|"$/g, '');
+          if (!own[name] && !/^(serif|sans-serif|monospace|cursive|fantasy|system-ui)$/.test(name)) {
+            measure.hasFace(name);
+          }
+        });
+      } catch (e) {}
+    },
+  },
+  $measure__postset: 'measure.beforeProgram();',
+
   pageTextWidth__deps: ['$measure'],
   pageTextWidth: function (text, font) {
-    var f = UTF8ToString(font);
-    if (!measure.context) measure.context = document.createElement('canvas').getContext('2d');
-    if (measure.font !== f) {
-      measure.context.font = f;
-      measure.font = f;
-    }
-    return measure.context.measureText(UTF8ToString(text)).width;
+    return measure.width(UTF8ToString(text), UTF8ToString(font));
   },
 
   // The font's ascent and descent in pixels, as the canvas lays out its lines.
-  pageFontMetrics__deps: ['$page'],
+  pageFontMetrics__deps: ['$measure'],
   pageFontMetrics: function (font, out) {
-    page.layer.font = UTF8ToString(font);
-    var m = page.layer.measureText('Hg');
+    var m = measure.inFont(UTF8ToString(font)).measureText('Hg');
     HEAPF64[out >> 3] = m.fontBoundingBoxAscent;
     HEAPF64[(out >> 3) + 1] = m.fontBoundingBoxDescent;
   },
 
-  // A face is there when text in it is not as wide as in the generic face that stands in for a
-  // face the browser lacks (the generic face's width is measured once).
-  pageHasFace__deps: ['$page'],
-  pageHasFace: function (family) {
-    var g = page.layer;
-    var text = 'mmmmmmmmmmlli WWW 0123456789';
-    if (page.monospaceWidth === undefined) {
-      g.font = '32px monospace';
-      page.monospaceWidth = g.measureText(text).width;
-    }
-    var name = UTF8ToString(family);
-    // Looking for a face the system lacks costs milliseconds: each is looked for once.
-    page.faces = page.faces || {};
-    if (!(name in page.faces)) {
-      g.font = '32px "' + name + '", monospace';
-      page.faces[name] = g.measureText(text).width !== page.monospaceWidth ? 1 : 0;
-    }
-    return page.faces[name];
-  },
+  pageHasFace__deps: ['$measure'],
+  pageHasFace: function (family) { return measure.hasFace(UTF8ToString(family)); },
 
   pageFontsReady__deps: ['$page'],
   pageFontsReady: function (font) {
