@@ -17,7 +17,6 @@ mergeInto(LibraryManager.library, {
     musicWanted: false,
     source: null,
     storageError: '',
-    kept: false,
     byId: function (id) { return document.getElementById(id); },
     colour: function (rgb) { return '#' + (0x1000000 | rgb).toString(16).slice(1); },
     // Every call from the page into the game goes through here, so that nothing it throws
@@ -27,6 +26,90 @@ mergeInto(LibraryManager.library, {
     },
     focusable: function (w) {
       return Array.prototype.slice.call(w.body.querySelectorAll('button, input'));
+    },
+    // The page's own controls and the sound's unlocking; the keys are the program's from its start.
+    wire: function () {
+      var banner = page.byId('creditBanner');
+      banner.addEventListener('pointerdown', function (e) {
+        if (e.button === 0) page.call(function () { _zundabarBanner(1, 1); });
+      });
+      document.addEventListener('pointerup', function (e) {
+        if (e.button !== 0) return;
+        var r = banner.getBoundingClientRect();
+        var inside = e.clientX >= r.left && e.clientX < r.right && e.clientY >= r.top &&
+            e.clientY < r.bottom;
+        page.call(function () { _zundabarBanner(0, inside ? 1 : 0); });
+      });
+      // A finger held on a touch button is its key held down; a finger that slides off lets go.
+      Array.prototype.forEach.call(document.querySelectorAll('#touchButtons button'), function (b) {
+        var key = Number(b.dataset.key);
+        var up = function (e) {
+          if (!b.classList.contains('held')) return;
+          b.classList.remove('held');
+          page.call(function () { _zundabarTouchKey(key, 0); });
+          e.preventDefault();
+        };
+        b.addEventListener('pointerdown', function (e) {
+          b.classList.add('held');
+          b.releasePointerCapture(e.pointerId);
+          page.call(function () { _zundabarTouchKey(key, 1); });
+          e.preventDefault();
+        });
+        ['pointerup', 'pointercancel', 'pointerleave'].forEach(function (n) {
+          b.addEventListener(n, up);
+        });
+        b.addEventListener('contextmenu', function (e) { e.preventDefault(); });
+      });
+      page.byId('message').addEventListener('close', function () {
+        page.call(function () { _zundabarMessageClosed(); });
+      });
+      page.byId('playAgain').addEventListener('click', function () {
+        page.byId('ended').hidden = true;
+        page.call(function () { _zundabarPlayAgain(); });
+      });
+      page.canvas.addEventListener('contextmenu', function (e) {
+        e.preventDefault();
+        page.call(function () { _zundabarMenu(e.clientX, e.clientY); });
+      });
+      var menu = page.byId('displayMenu');
+      menu.addEventListener('click', function (e) {
+        menu.hidden = true;
+        if (e.target.dataset.command) {
+          page.call(function () { _zundabarDisplayCommand(Number(e.target.dataset.command)); });
+        }
+      });
+      document.addEventListener('pointerdown', function (e) {
+        if (!menu.contains(e.target)) menu.hidden = true;
+      });
+      // Autoplay: the page may start its sound only after the player's first key or touch.
+      var unlock = function () {
+        try {
+          if (!page.audio) page.audio = new AudioContext();
+          if (page.audio.state === 'suspended' && !document.hidden) page.audio.resume();
+        } catch (e) {
+          console.warn('zundabar: the page cannot play sound:', e.message);
+        }
+      };
+      document.addEventListener('keydown', unlock, true);
+      document.addEventListener('pointerdown', unlock, true);
+    },
+    // The changes to the labels' text for screen readers, in order, until the first frame has been
+    // drawn.
+    labels: [],
+    framed: false,
+    showLabels: function () {
+      page.labels.forEach(function (label) {
+        var id = 'label_' + label.name;
+        var e = page.byId(id);
+        if (!e) {
+          e = document.createElement('p');
+          e.id = id;
+          page.byId('labels').appendChild(e);
+        }
+        e.textContent = label.caption;
+        e.hidden = !label.visible;
+      });
+      page.labels = [];
     },
   },
 
@@ -38,69 +121,6 @@ mergeInto(LibraryManager.library, {
     page.main = page.canvas.getContext('2d', {alpha: false});
     page.layer = document.createElement('canvas').getContext('2d', {alpha: false});
     page.target = page.main;
-    var banner = page.byId('creditBanner');
-    banner.addEventListener('pointerdown', function (e) {
-      if (e.button === 0) page.call(function () { _zundabarBanner(1, 1); });
-    });
-    document.addEventListener('pointerup', function (e) {
-      if (e.button !== 0) return;
-      var r = banner.getBoundingClientRect();
-      var inside = e.clientX >= r.left && e.clientX < r.right && e.clientY >= r.top &&
-          e.clientY < r.bottom;
-      page.call(function () { _zundabarBanner(0, inside ? 1 : 0); });
-    });
-    // A finger held on a touch button is its key held down; a finger that slides off lets go.
-    Array.prototype.forEach.call(document.querySelectorAll('#touchButtons button'), function (b) {
-      var key = Number(b.dataset.key);
-      var up = function (e) {
-        if (!b.classList.contains('held')) return;
-        b.classList.remove('held');
-        page.call(function () { _zundabarTouchKey(key, 0); });
-        e.preventDefault();
-      };
-      b.addEventListener('pointerdown', function (e) {
-        b.classList.add('held');
-        b.releasePointerCapture(e.pointerId);
-        page.call(function () { _zundabarTouchKey(key, 1); });
-        e.preventDefault();
-      });
-      ['pointerup', 'pointercancel', 'pointerleave'].forEach(function (n) {
-        b.addEventListener(n, up);
-      });
-      b.addEventListener('contextmenu', function (e) { e.preventDefault(); });
-    });
-    page.byId('message').addEventListener('close', function () {
-      page.call(function () { _zundabarMessageClosed(); });
-    });
-    page.byId('playAgain').addEventListener('click', function () {
-      page.byId('ended').hidden = true;
-      page.call(function () { _zundabarPlayAgain(); });
-    });
-    page.canvas.addEventListener('contextmenu', function (e) {
-      e.preventDefault();
-      page.call(function () { _zundabarMenu(e.clientX, e.clientY); });
-    });
-    var menu = page.byId('displayMenu');
-    menu.addEventListener('click', function (e) {
-      menu.hidden = true;
-      if (e.target.dataset.command) {
-        page.call(function () { _zundabarDisplayCommand(Number(e.target.dataset.command)); });
-      }
-    });
-    document.addEventListener('pointerdown', function (e) {
-      if (!menu.contains(e.target)) menu.hidden = true;
-    });
-    // Autoplay: the page may start its sound only after the player's first key or touch.
-    var unlock = function () {
-      try {
-        if (!page.audio) page.audio = new AudioContext();
-        if (page.audio.state === 'suspended' && !document.hidden) page.audio.resume();
-      } catch (e) {
-        console.warn('zundabar: the page cannot play sound:', e.message);
-      }
-    };
-    document.addEventListener('keydown', unlock, true);
-    document.addEventListener('pointerdown', unlock, true);
   },
 
   // The room the game may take, in CSS pixels: the viewport, less the touch buttons' side.
@@ -277,9 +297,8 @@ mergeInto(LibraryManager.library, {
         document.fonts.forEach(function (f) { own[f.family.replace(/"/g, '')] = true; });
         getComputedStyle(document.body).fontFamily.split(',').forEach(function (name) {
           name = name.trim().replace(/^"|"$/g, '');
-          if (!own[name] && !/^(serif|sans-serif|monospace|cursive|fantasy|system-ui)$/.test(name)) {
-            measure.hasFace(name);
-          }
+          var generic = /^(serif|sans-serif|monospace|cursive|fantasy|system-ui)$/.test(name);
+          if (!own[name] && !generic) measure.hasFace(name);
         });
       } catch (e) {}
     },
@@ -313,32 +332,30 @@ mergeInto(LibraryManager.library, {
 
   pageLabel__deps: ['$page'],
   pageLabel: function (name, caption, visible) {
-    var id = 'label_' + UTF8ToString(name);
-    var e = page.byId(id);
-    if (!e) {
-      e = document.createElement('p');
-      e.id = id;
-      page.byId('labels').appendChild(e);
-    }
-    e.textContent = UTF8ToString(caption);
-    e.hidden = !visible;
+    page.labels.push({name: UTF8ToString(name), caption: UTF8ToString(caption), visible: visible});
+    if (page.framed) page.showLabels();
   },
 
-  // The first frame is drawn: a mark on the page's timeline, for the start-up benchmark. The
-  // offline copy, which fetches every file, the music too, is made after it, once the page has
-  // all it needs.
+  // The first frame is drawn: a mark on the page's timeline, for the start-up benchmark. What the
+  // frame does not show waits until the browser has shown it: the page's controls are wired and
+  // the labels' text for screen readers is written then; the offline copy, which fetches every
+  // file, the music too, is made once the page has all it needs.
   pageFirstFrame__deps: ['$page'],
   pageFirstFrame: function () {
     performance.mark('zundabar-first-frame');
-    if (page.kept) return;
-    page.kept = true;
+    if (page.framed) return;
+    page.framed = true;
     var keep = function () {
       if (!('serviceWorker' in navigator) || location.protocol === 'file:') return;
       navigator.serviceWorker.register('service_worker.js').catch(function (e) {
         console.warn('zundabar: no offline copy:', e.message);
       });
     };
-    if (document.readyState === 'complete') setTimeout(keep, 0); else addEventListener('load', keep);
+    setTimeout(function () {
+      page.wire();
+      page.showLabels();
+      if (document.readyState === 'complete') keep(); else addEventListener('load', keep);
+    }, 0);
   },
 
   pageFocusGame__deps: ['$page'],
