@@ -321,13 +321,19 @@ mergeInto(LibraryManager.library, {
   pageHasFace__deps: ['$measure'],
   pageHasFace: function (family) { return measure.hasFace(UTF8ToString(family)); },
 
+  // A font the page has loaded already, as it has our own face, is ready at once.
   pageFontsReady__deps: ['$page'],
   pageFontsReady: function (font) {
     var f = UTF8ToString(font);
-    document.fonts.load(f).catch(function () {}).then(function () {
+    var ready = function () {
       performance.mark('zb-fonts');
       page.call(function () { _zundabarFontsReady(); });
-    });
+    };
+    if (document.fonts.check(f)) {
+      ready();
+    } else {
+      document.fonts.load(f).catch(function () {}).then(ready);
+    }
   },
 
   pageLabel__deps: ['$page'],
