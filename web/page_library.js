@@ -276,15 +276,26 @@ mergeInto(LibraryManager.library, {
       }
       return width;
     },
-    // A face is there when text in it is not as wide as in the generic face that stands in for a
-    // face the browser lacks. Looking for a face the system lacks costs milliseconds: each is
-    // looked for once.
+    // A face is there when text in it is not as wide as in the face that stands in for it where
+    // the browser lacks it: the page's own face, which it has loaded already, else the generic
+    // monospace one, which the system would have to look up. Looking for a face the system lacks
+    // costs milliseconds: each is looked for once.
     hasFace: function (name) {
       if (!(name in measure.faces)) {
-        var width = measure.width(measure.faceText, '32px "' + name + '", monospace');
-        measure.faces[name] = width !== measure.width(measure.faceText, '32px monospace') ? 1 : 0;
+        var own = measure.ownFace();
+        var standIn = own ? '"' + own + '"' : 'monospace';
+        var width = measure.width(measure.faceText, '32px "' + name + '", ' + standIn);
+        measure.faces[name] = width !== measure.width(measure.faceText, '32px ' + standIn) ? 1 : 0;
       }
       return measure.faces[name];
+    },
+    // The family of the first face the page has declared and loaded, or ''.
+    ownFace: function () {
+      var family = '';
+      document.fonts.forEach(function (f) {
+        if (!family && f.status === 'loaded') family = f.family.replace(/"/g, '');
+      });
+      return family;
     },
     // Run as the program's script starts, while its wasm is still on its way: the page is laid
     // out, and the faces its style names are looked for (but for its own face and the generic
