@@ -1,5 +1,7 @@
 #pragma once
 
+#include "design/game_pictures.h"
+
 // The page's side of the browser game, in web/page_library.js: drawing on the main window's
 // canvas, the in-page windows and their controls, the message dialog, the storage, the sound and
 // the touch buttons. Lengths are device pixels on a canvas and CSS pixels on the page; colours
@@ -23,9 +25,9 @@ void pageClip(int x, int y, int width, int height);
 void pageUnclip();
 void pageDrawLayer(int x, int y);
 void pageMakePicture(int id, const unsigned char* rgba, int width, int height);
-// A picture of that size, filled by the drawing between the two.
-void pageMakeFlatPicture(int id, int width, int height);
-void pageEndFlatPicture();
+// A picture of flat areas that cover it, each enlarged by the scale, in one call.
+void pageMakeFlatPicture(int id, int width, int height, const BakedArea* areas, int count,
+                         int scale);
 void pageDrawPicture(int id, int x, int y);
 // Text on its baseline at (x, y).
 void pageText(const char* text, double x, double y, const char* font, int rgb, int underline,

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 #include "design/caption_fit.h"
 #include "design/resolution.h"
@@ -9,11 +10,22 @@
 
 namespace {
 
+// The largest whole size that "%.4g" writes as its digits.
+constexpr double kLargestPlainPixels = 9999;
+
 std::string cssFontOf(const FaceDesign& face, FontRole role, double pixels) {
-  char size[32];
-  std::snprintf(size, sizeof size, "%.4gpx", pixels);
+  // A whole number of pixels, as the canvas's fonts have, is written as "%.4g" writes it but
+  // without printf, whose code the first frame would otherwise wait to compile.
+  std::string size;
+  if (pixels == std::floor(pixels) && pixels >= 0 && pixels <= kLargestPlainPixels) {
+    size = std::to_string(static_cast<int>(pixels)) + "px";
+  } else {
+    char written[32];
+    std::snprintf(written, sizeof written, "%.4gpx", pixels);
+    size = written;
+  }
   const char* generic = fontDesign(role).serif ? "serif" : "sans-serif";
-  return std::string(size) + " \"" + std::string(face.family) + "\", " + generic;
+  return size + " \"" + std::string(face.family) + "\", " + generic;
 }
 
 FontMeasure pageMeasure(const std::string& font) {

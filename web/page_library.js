@@ -27,92 +27,100 @@ mergeInto(LibraryManager.library, {
     focusable: function (w) {
       return Array.prototype.slice.call(w.body.querySelectorAll('button, input'));
     },
+    // The page's own controls and the sound's unlocking; the keys are the program's from its start.
+    wire: function () {
+      var banner = page.byId('creditBanner');
+      banner.addEventListener('pointerdown', function (e) {
+        if (e.button === 0) page.call(function () { _zundabarBanner(1, 1); });
+      });
+      document.addEventListener('pointerup', function (e) {
+        if (e.button !== 0) return;
+        var r = banner.getBoundingClientRect();
+        var inside = e.clientX >= r.left && e.clientX < r.right && e.clientY >= r.top &&
+            e.clientY < r.bottom;
+        page.call(function () { _zundabarBanner(0, inside ? 1 : 0); });
+      });
+      // A finger held on a touch button is its key held down; a finger that slides off lets go.
+      Array.prototype.forEach.call(document.querySelectorAll('#touchButtons button'), function (b) {
+        var key = Number(b.dataset.key);
+        var up = function (e) {
+          if (!b.classList.contains('held')) return;
+          b.classList.remove('held');
+          page.call(function () { _zundabarTouchKey(key, 0); });
+          e.preventDefault();
+        };
+        b.addEventListener('pointerdown', function (e) {
+          b.classList.add('held');
+          b.releasePointerCapture(e.pointerId);
+          page.call(function () { _zundabarTouchKey(key, 1); });
+          e.preventDefault();
+        });
+        ['pointerup', 'pointercancel', 'pointerleave'].forEach(function (n) {
+          b.addEventListener(n, up);
+        });
+        b.addEventListener('contextmenu', function (e) { e.preventDefault(); });
+      });
+      page.byId('message').addEventListener('close', function () {
+        page.call(function () { _zundabarMessageClosed(); });
+      });
+      page.byId('playAgain').addEventListener('click', function () {
+        page.byId('ended').hidden = true;
+        page.call(function () { _zundabarPlayAgain(); });
+      });
+      page.canvas.addEventListener('contextmenu', function (e) {
+        e.preventDefault();
+        page.call(function () { _zundabarMenu(e.clientX, e.clientY); });
+      });
+      var menu = page.byId('displayMenu');
+      menu.addEventListener('click', function (e) {
+        menu.hidden = true;
+        if (e.target.dataset.command) {
+          page.call(function () { _zundabarDisplayCommand(Number(e.target.dataset.command)); });
+        }
+      });
+      document.addEventListener('pointerdown', function (e) {
+        if (!menu.contains(e.target)) menu.hidden = true;
+      });
+      // Autoplay: the page may start its sound only after the player's first key or touch.
+      var unlock = function () {
+        try {
+          if (!page.audio) page.audio = new AudioContext();
+          if (page.audio.state === 'suspended' && !document.hidden) page.audio.resume();
+        } catch (e) {
+          console.warn('zundabar: the page cannot play sound:', e.message);
+        }
+      };
+      document.addEventListener('keydown', unlock, true);
+      document.addEventListener('pointerdown', unlock, true);
+      page.unlockSound = unlock;
+    },
+    // The changes to the labels' text for screen readers, in order, until the first frame has been
+    // drawn.
+    labels: [],
+    framed: false,
+    showLabels: function () {
+      page.labels.forEach(function (label) {
+        var id = 'label_' + label.name;
+        var e = page.byId(id);
+        if (!e) {
+          e = document.createElement('p');
+          e.id = id;
+          page.byId('labels').appendChild(e);
+        }
+        e.textContent = label.caption;
+        e.hidden = !label.visible;
+      });
+      page.labels = [];
+    },
   },
-
-  // Run as the script loads, while the wasm is still on its way: the page's storage is opened
-  // then, as its first use costs milliseconds that the first frame would otherwise wait for.
-  $page__postset: 'try { localStorage.length; } catch (e) {}',
 
   pageStart__deps: ['$page'],
   pageStart: function () {
-    performance.mark('zb-main');
     page.stage = page.byId('stage');
     page.canvas = page.byId('mainWindow');
     page.main = page.canvas.getContext('2d', {alpha: false});
     page.layer = document.createElement('canvas').getContext('2d', {alpha: false});
     page.target = page.main;
-    var banner = page.byId('creditBanner');
-    banner.addEventListener('pointerdown', function (e) {
-      if (e.button === 0) page.call(function () { _zundabarBanner(1, 1); });
-    });
-    document.addEventListener('pointerup', function (e) {
-      if (e.button !== 0) return;
-      var r = banner.getBoundingClientRect();
-      var inside = e.clientX >= r.left && e.clientX < r.right && e.clientY >= r.top &&
-          e.clientY < r.bottom;
-      page.call(function () { _zundabarBanner(0, inside ? 1 : 0); });
-    });
-    // A finger held on a touch button is its key held down; a finger that slides off lets go.
-    Array.prototype.forEach.call(document.querySelectorAll('#touchButtons button'), function (b) {
-      var key = Number(b.dataset.key);
-      var up = function (e) {
-        if (!b.classList.contains('held')) return;
-        b.classList.remove('held');
-        page.call(function () { _zundabarTouchKey(key, 0); });
-        e.preventDefault();
-      };
-      b.addEventListener('pointerdown', function (e) {
-        b.classList.add('held');
-        b.releasePointerCapture(e.pointerId);
-        page.call(function () { _zundabarTouchKey(key, 1); });
-        e.preventDefault();
-      });
-      ['pointerup', 'pointercancel', 'pointerleave'].forEach(function (n) {
-        b.addEventListener(n, up);
-      });
-      b.addEventListener('contextmenu', function (e) { e.preventDefault(); });
-    });
-    page.byId('message').addEventListener('close', function () {
-      page.call(function () { _zundabarMessageClosed(); });
-    });
-    page.byId('playAgain').addEventListener('click', function () {
-      page.byId('ended').hidden = true;
-      page.call(function () { _zundabarPlayAgain(); });
-    });
-    page.canvas.addEventListener('contextmenu', function (e) {
-      e.preventDefault();
-      page.call(function () { _zundabarMenu(e.clientX, e.clientY); });
-    });
-    var menu = page.byId('displayMenu');
-    menu.addEventListener('click', function (e) {
-      menu.hidden = true;
-      if (e.target.dataset.command) {
-        page.call(function () { _zundabarDisplayCommand(Number(e.target.dataset.command)); });
-      }
-    });
-    document.addEventListener('pointerdown', function (e) {
-      if (!menu.contains(e.target)) menu.hidden = true;
-    });
-    // Autoplay: the page may start its sound only after the player's first key or touch.
-    var unlock = function () {
-      try {
-        if (!page.audio) page.audio = new AudioContext();
-        if (page.audio.state === 'suspended' && !document.hidden) page.audio.resume();
-      } catch (e) {
-        console.warn('zundabar: the page cannot play sound:', e.message);
-      }
-    };
-    document.addEventListener('keydown', unlock, true);
-    document.addEventListener('pointerdown', unlock, true);
-    page.unlockSound = unlock;
-    // The offline copy is made once the page has all it needs, never before its first frame.
-    var keep = function () {
-      if (!('serviceWorker' in navigator) || location.protocol === 'file:') return;
-      navigator.serviceWorker.register('service_worker.js').catch(function (e) {
-        console.warn('zundabar: no offline copy:', e.message);
-      });
-    };
-    if (document.readyState === 'complete') setTimeout(keep, 0); else addEventListener('load', keep);
   },
 
   // The room the game may take, in CSS pixels: the viewport, less the touch buttons' side.
@@ -205,18 +213,25 @@ mergeInto(LibraryManager.library, {
     page.pictures[id] = c;
   },
 
+  // The areas are x, y, width, height and 0xAARRGGBB, five words each; they do not overlap.
   pageMakeFlatPicture__deps: ['$page'],
-  pageMakeFlatPicture: function (id, width, height) {
+  pageMakeFlatPicture: function (id, width, height, areas, count, scale) {
     var c = document.createElement('canvas');
     c.width = width;
     c.height = height;
+    var g = c.getContext('2d', {alpha: false});
+    var colour = -1;
+    for (var a = 0, at = areas >> 2; a < count; ++a, at += 5) {
+      var rgb = HEAP32[at + 4] & 0xffffff;
+      if (rgb !== colour) {
+        g.fillStyle = page.colour(rgb);
+        colour = rgb;
+      }
+      g.fillRect(HEAP32[at] * scale, HEAP32[at + 1] * scale, HEAP32[at + 2] * scale,
+          HEAP32[at + 3] * scale);
+    }
     page.pictures[id] = c;
-    page.before = page.target;
-    page.target = c.getContext('2d', {alpha: false});
   },
-
-  pageEndFlatPicture__deps: ['$page'],
-  pageEndFlatPicture: function () { page.target = page.before; },
 
   pageDrawPicture__deps: ['$page'],
   pageDrawPicture: function (id, x, y) { page.target.drawImage(page.pictures[id], x, y); },
@@ -233,72 +248,131 @@ mergeInto(LibraryManager.library, {
   },
 
   // Text is measured on a canvas of its own, whose font is set only when it changes: setting a
-  // canvas's font parses it anew.
-  $measure: {context: null, font: ''},
+  // canvas's font parses it anew. A text is measured once in each font: fitting the font to the
+  // captions and breaking the labels' lines measure the same parts again and again.
+  $measure: {
+    context: null,
+    font: '',
+    widths: {},
+    faces: {},
+    // What tells one face from another by its width.
+    faceText: 'mmmmmmmmmmlli WWW 0123456789',
+    inFont: function (font) {
+      if (!measure.context) measure.context = document.createElement('canvas').getContext('2d');
+      if (measure.font !== font) {
+        measure.context.font = font;
+        measure.font = font;
+      }
+      return measure.context;
+    },
+    width: function (text, font) {
+      var known = measure.widths[font];
+      // The score's and the level's numbers are new texts for ever: the store stays small.
+      if (!known || known.size > 1000) known = measure.widths[font] = new Map();
+      var width = known.get(text);
+      if (width === undefined) {
+        width = measure.inFont(font).measureText(text).width;
+        known.set(text, width);
+      }
+      return width;
+    },
+    // A face is there when text in it is not as wide as in the face that stands in for it where
+    // the browser lacks it: the page's own face, which it has loaded already, else the generic
+    // monospace one, which the system would have to look up. Looking for a face the system lacks
+    // costs milliseconds: each is looked for once.
+    hasFace: function (name) {
+      if (!(name in measure.faces)) {
+        var own = measure.ownFace();
+        var standIn = own ? '"' + own + '"' : 'monospace';
+        var width = measure.width(measure.faceText, '32px "' + name + '", ' + standIn);
+        measure.faces[name] = width !== measure.width(measure.faceText, '32px ' + standIn) ? 1 : 0;
+      }
+      return measure.faces[name];
+    },
+    // The family of the first face the page has declared and loaded, or ''.
+    ownFace: function () {
+      var family = '';
+      document.fonts.forEach(function (f) {
+        if (!family && f.status === 'loaded') family = f.family.replace(/"/g, '');
+      });
+      return family;
+    },
+    // Run as the program's script starts, while its wasm is still on its way: the page is laid
+    // out, and the faces its style names are looked for (but for its own face and the generic
+    // ones), as the first time of each costs milliseconds that the first frame would otherwise
+    // wait for.
+    beforeProgram: function () {
+      try {
+        document.documentElement.getBoundingClientRect();
+        var own = {};
+        document.fonts.forEach(function (f) { own[f.family.replace(/"/g, '')] = true; });
+        getComputedStyle(document.body).fontFamily.split(',').forEach(function (name) {
+          name = name.trim().replace(/^"|"$/g, '');
+          var generic = /^(serif|sans-serif|monospace|cursive|fantasy|system-ui)$/.test(name);
+          if (!own[name] && !generic) measure.hasFace(name);
+        });
+      } catch (e) {}
+    },
+  },
+  $measure__postset: 'measure.beforeProgram();',
+
   pageTextWidth__deps: ['$measure'],
   pageTextWidth: function (text, font) {
-    var f = UTF8ToString(font);
-    if (!measure.context) measure.context = document.createElement('canvas').getContext('2d');
-    if (measure.font !== f) {
-      measure.context.font = f;
-      measure.font = f;
-    }
-    return measure.context.measureText(UTF8ToString(text)).width;
+    return measure.width(UTF8ToString(text), UTF8ToString(font));
   },
 
   // The font's ascent and descent in pixels, as the canvas lays out its lines.
-  pageFontMetrics__deps: ['$page'],
+  pageFontMetrics__deps: ['$measure'],
   pageFontMetrics: function (font, out) {
-    page.layer.font = UTF8ToString(font);
-    var m = page.layer.measureText('Hg');
+    var m = measure.inFont(UTF8ToString(font)).measureText('Hg');
     HEAPF64[out >> 3] = m.fontBoundingBoxAscent;
     HEAPF64[(out >> 3) + 1] = m.fontBoundingBoxDescent;
   },
 
-  // A face is there when text in it is not as wide as in the generic face that stands in for a
-  // face the browser lacks (the generic face's width is measured once).
-  pageHasFace__deps: ['$page'],
-  pageHasFace: function (family) {
-    var g = page.layer;
-    var text = 'mmmmmmmmmmlli WWW 0123456789';
-    if (page.monospaceWidth === undefined) {
-      g.font = '32px monospace';
-      page.monospaceWidth = g.measureText(text).width;
-    }
-    var name = UTF8ToString(family);
-    // Looking for a face the system lacks costs milliseconds: each is looked for once.
-    page.faces = page.faces || {};
-    if (!(name in page.faces)) {
-      g.font = '32px "' + name + '", monospace';
-      page.faces[name] = g.measureText(text).width !== page.monospaceWidth ? 1 : 0;
-    }
-    return page.faces[name];
-  },
+  pageHasFace__deps: ['$measure'],
+  pageHasFace: function (family) { return measure.hasFace(UTF8ToString(family)); },
 
+  // A font the page has loaded already, as it has our own face, is ready at once.
   pageFontsReady__deps: ['$page'],
   pageFontsReady: function (font) {
     var f = UTF8ToString(font);
-    document.fonts.load(f).catch(function () {}).then(function () {
-      performance.mark('zb-fonts');
+    var ready = function () {
       page.call(function () { _zundabarFontsReady(); });
-    });
+    };
+    if (document.fonts.check(f)) {
+      ready();
+    } else {
+      document.fonts.load(f).catch(function () {}).then(ready);
+    }
   },
 
   pageLabel__deps: ['$page'],
   pageLabel: function (name, caption, visible) {
-    var id = 'label_' + UTF8ToString(name);
-    var e = page.byId(id);
-    if (!e) {
-      e = document.createElement('p');
-      e.id = id;
-      page.byId('labels').appendChild(e);
-    }
-    e.textContent = UTF8ToString(caption);
-    e.hidden = !visible;
+    page.labels.push({name: UTF8ToString(name), caption: UTF8ToString(caption), visible: visible});
+    if (page.framed) page.showLabels();
   },
 
-  // The first frame is drawn: a mark on the page's timeline, for the start-up benchmark.
-  pageFirstFrame: function () { performance.mark('zundabar-first-frame'); },
+  // The first frame is drawn: a mark on the page's timeline, for the start-up benchmark. What the
+  // frame does not show waits until the browser has shown it: the page's controls are wired and
+  // the labels' text for screen readers is written then; the offline copy, which fetches every
+  // file, the music too, is made once the page has all it needs.
+  pageFirstFrame__deps: ['$page'],
+  pageFirstFrame: function () {
+    performance.mark('zundabar-first-frame');
+    if (page.framed) return;
+    page.framed = true;
+    var keep = function () {
+      if (!('serviceWorker' in navigator) || location.protocol === 'file:') return;
+      navigator.serviceWorker.register('service_worker.js').catch(function (e) {
+        console.warn('zundabar: no offline copy:', e.message);
+      });
+    };
+    setTimeout(function () {
+      page.wire();
+      page.showLabels();
+      if (document.readyState === 'complete') keep(); else addEventListener('load', keep);
+    }, 0);
+  },
 
   pageFocusGame__deps: ['$page'],
   pageFocusGame: function () { page.canvas.focus({preventScroll: true}); },

@@ -3,6 +3,9 @@
 #include "design/picture_enlargement.h"
 #include "web/page.h"
 
+// The page reads the areas straight from the program's memory as five words each.
+static_assert(sizeof(BakedArea) == 5 * sizeof(int32_t));
+
 void toStraightRgba(std::vector<uint32_t>& words) {
   for (uint32_t& word : words) {
     const uint32_t alpha = word >> 24;
@@ -35,13 +38,8 @@ int PagePictures::id(const std::string& name) {
         // A picture of flat areas, enlarged by a whole factor, is its areas' blocks: filled on
         // the page's own canvas, without a copy of all its pixels through the program's memory,
         // which at the landscape's size would delay the first frame.
-        pageMakeFlatPicture(i, picture.width * scale_, picture.height * scale_);
-        for (int a = 0; a < picture.areaCount; ++a) {
-          const BakedArea& area = picture.areas[a];
-          pageFillRect(area.x * scale_, area.y * scale_, area.width * scale_, area.height * scale_,
-                       static_cast<int>(area.colour & 0xffffff));
-        }
-        pageEndFlatPicture();
+        pageMakeFlatPicture(i, picture.width * scale_, picture.height * scale_, picture.areas,
+                            picture.areaCount, scale_);
         return i;
       }
       const int width = picture.width * scale_;

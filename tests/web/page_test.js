@@ -1,5 +1,6 @@
 // The page around the game: a hidden page freezes the game's time; damaged or throwing storage
-// still plays, each told once on the console; after one visit the game plays offline.
+// still plays, each told once on the console; the first frame waits for the page and its wasm
+// alone; after one visit the game plays offline.
 'use strict';
 const {test, before, after} = require('node:test');
 const assert = require('node:assert/strict');
@@ -139,6 +140,27 @@ test('the music is fetched at the first Space, not before, and a missing one is 
       assert.equal(asked.length, 1);
       assert.equal(told(page, /Music\.wav cannot be played/), 1);
       await page.close();
+    });
+
+test('the first frame waits for the page and its wasm alone, each asked for once',
+    async () => {
+      // A fresh profile, as a first visit has: no offline copy answers for the server.
+      const context = await browser.createBrowserContext();
+      const page = await context.newPage();
+      const from = server.sent.length;
+      await page.goto(server.address + 'index.html');
+      await page.waitForFunction(
+          () => performance.getEntriesByName('zundabar-first-frame').length > 0);
+      const framedAt = await page.evaluate(() => performance.timeOrigin +
+          performance.getEntriesByName('zundabar-first-frame')[0].startTime);
+      // The browser asks for the page's icon on its own, whenever it likes.
+      const sentBefore = server.sent.slice(from)
+          .filter((s) => s.at <= framedAt && !s.name.startsWith('/icons/')).map((s) => s.name);
+      assert.deepEqual(sentBefore.sort(), ['/index.html', '/zundabar.wasm']);
+      // The offline copy, which fetches every file, the music too, is made after the frame.
+      await page.evaluate(() => navigator.serviceWorker.ready);
+      assert.ok(server.sent.slice(from).some((s) => s.name === '/Music.wav' && s.at > framedAt));
+      await context.close();
     });
 
 test('after one visit the game is installable, and loads and plays with the network off',
