@@ -38,6 +38,7 @@ add_library(zundabar_ui STATIC
   ui/main_window/key_state_filter.cpp
   ui/main_window/message_box.cpp
   ui/main_window/playfield_widget.cpp
+  ui/main_window/game_module.cpp
   ui/main_window/lazy_wave_player.cpp
   ui/main_window/lazy_pad_reader.cpp
   ui/main_window/pad_poller.cpp

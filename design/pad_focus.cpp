@@ -26,7 +26,9 @@ PadFocusStep padFocusStep(const WindowDesign& design, std::string_view focused,
                                [&](const ControlDesign* c) { return c->name == focused; });
   const bool found = at != order.end();
   if (action == PadWindowAction::Press) {
-    return found ? PadFocusStep{PadFocusStep::Kind::Press} : PadFocusStep{};
+    // Space presses buttons and boxes; a slider takes no press.
+    const bool pressable = found && (*at)->kind != ControlKind::Slider;
+    return pressable ? PadFocusStep{PadFocusStep::Kind::Press} : PadFocusStep{};
   }
   const bool backwards = action == PadWindowAction::FocusUp || action == PadWindowAction::Left;
   if (found && (*at)->kind == ControlKind::Slider &&

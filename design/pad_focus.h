@@ -9,7 +9,7 @@
 // What a pad's action does among a window's controls, in the designed keyboard order: up and
 // down move the focus to the previous and next control, wrapping round as Tab does; left and
 // right step a focused slider by one, and move the focus elsewhere; a press is the focused
-// control's, as Space's is.
+// button's or box's, as Space's is.
 struct PadFocusStep {
   enum class Kind { None, Focus, StepSlider, Press };
   Kind kind = Kind::None;

@@ -205,10 +205,7 @@ void DesignedWindow::padAction(PadWindowAction action) {
       break;
     }
     case PadFocusStep::Kind::Press:
-      if (focused &&
-          (focused->kind == ControlKind::PushButton || focused->kind == ControlKind::CheckBox)) {
-        SendMessageW(focus, BM_CLICK, 0, 0);
-      }
+      SendMessageW(focus, BM_CLICK, 0, 0);
       break;
     case PadFocusStep::Kind::None:
       break;

@@ -42,6 +42,8 @@ TEST(PadFocus, APressIsTheFocusedControlsAndCloseIsNoneOfTheirs) {
   EXPECT_EQ(padFocusStep(optionsWindowDesign(), "musicBox", PadWindowAction::Press).kind,
             Kind::Press);
   EXPECT_EQ(padFocusStep(optionsWindowDesign(), "", PadWindowAction::Press).kind, Kind::None);
+  EXPECT_EQ(padFocusStep(optionsWindowDesign(), "jumpSlider", PadWindowAction::Press).kind,
+            Kind::None);
   EXPECT_EQ(padFocusStep(optionsWindowDesign(), "musicBox", PadWindowAction::Close).kind,
             Kind::None);
   // The About window's one button keeps the focus whichever way the pad moves.

@@ -1,9 +1,7 @@
 #include "ui/main_window/lazy_wave_player.h"
 
-#include <QCoreApplication>
-#include <QDir>
-
 #include "ui/main_window/audio_module.h"
+#include "ui/main_window/game_module.h"
 #include "ui/stderr_report.h"
 
 LazyWavePlayer::LazyWavePlayer(QStringList paths, QObject* parent)
@@ -14,26 +12,18 @@ LazyWavePlayer::~LazyWavePlayer() {
   delete playerObject_;
 }
 
-QStringList LazyWavePlayer::modulePaths() {
-  const QString here = QCoreApplication::applicationDirPath();
-  return {QDir(here).filePath(kAudioModuleName),
-          QDir(here).filePath(QString("../lib/zundabar/") + kAudioModuleName)};
-}
+QStringList LazyWavePlayer::modulePaths() { return gameModulePaths(kAudioModuleName); }
 
 void LazyWavePlayer::play(const std::string& fileName) {
   if (!tried_) {
     tried_ = true;
-    QStringList failures;
-    for (const QString& path : paths_) {
-      library_.setFileName(path);
-      if (library_.load()) break;
-      failures << library_.errorString();
-    }
-    auto create = reinterpret_cast<CreateWavePlayer>(library_.resolve(kCreateWavePlayerSymbol));
+    std::string failure;
+    auto create = reinterpret_cast<CreateWavePlayer>(
+        loadGameModule(library_, paths_, kCreateWavePlayerSymbol, failure));
     if (create) {
       playerObject_ = create(&player_);
     } else {
-      tellOnStderr("cannot load the audio module (" + printable(failures.join("; ").toStdString()) +
+      tellOnStderr("cannot load the audio module (" + printable(failure) +
                    "); the game plays no music");
     }
   }

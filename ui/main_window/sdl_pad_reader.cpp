@@ -43,11 +43,9 @@ void SdlPadReader::openNewPads() {
       pads_[id] = pad;
     } else {
       refused_.insert(id);
-      tellOnStderr("cannot open the game pad " +
-                   printable(SDL_GameControllerNameForIndex(device)
-                                 ? SDL_GameControllerNameForIndex(device)
-                                 : "") +
-                   " (" + printable(SDL_GetError()) + ")");
+      const char* name = SDL_GameControllerNameForIndex(device);
+      tellOnStderr("cannot open the game pad " + printable(name ? name : "") + " (" +
+                   printable(SDL_GetError()) + ")");
     }
   }
 }
